@@ -1,0 +1,216 @@
+#include "core/data_read.h"
+
+#include <algorithm>
+#include <optional>
+#include <tuple>
+#include <utility>
+
+#include "core/fields.h"
+#include "core/numbers.h"
+#include "core/text_file.h"
+
+namespace core {
+
+Format FormatFromIndex(int index) {
+  return index == 1 ? Format::Ijz : index == 2 ? Format::Xyz : Format::NXyz;
+}
+AxisMode AxisModeFromIndex(int index) {
+  return index == 1 ? AxisMode::Manual : index == 2 ? AxisMode::Dragged : AxisMode::Auto;
+}
+ColourMode ColourModeFromIndex(int index) {
+  return index == 1 ? ColourMode::Manual : ColourMode::Auto;
+}
+
+namespace {
+
+int32_t HeldPoints(const DataState& s) {
+  return s.xData.empty() ? 0 : static_cast<int32_t>(s.xData.size() - 1);
+}
+
+// A count error keeps the old arrays; nData takes the new count, but never
+// more than the arrays hold, so that nothing reads past them.
+ReadStatus CountError(int64_t count, DataState& s, Reporter& report) {
+  s.nData = static_cast<int32_t>(std::min<int64_t>(count, HeldPoints(s)));
+  report.Show(Msg::DataCountInvalid);
+  return ReadStatus::CountError;
+}
+
+// New arrays for up to `count` points: room is reserved only for as many as
+// the remaining bytes could hold, so an announced count far beyond the file
+// costs no memory.
+void StartArrays(DataState& s, int64_t count, size_t fieldsPossible) {
+  const size_t reserve = static_cast<size_t>(std::min<int64_t>(count, fieldsPossible)) + 1;
+  for (auto* a : {&s.xData, &s.yData, &s.zData}) {
+    std::vector<double> fresh;
+    fresh.reserve(reserve);
+    fresh.push_back(0.0);  // index 0, never used
+    *a = std::move(fresh);
+  }
+}
+
+// A data error after some of `count` points: zeros after the points read, up
+// to the announced count when the file could have held that many points
+// (`pointsPossible`); otherwise only the points read are kept.
+ReadStatus DataError(DataState& s, int32_t count, size_t pointsPossible, Reporter& report) {
+  const size_t held = s.xData.size() - 1;
+  if (static_cast<size_t>(count) <= pointsPossible) {
+    for (auto* a : {&s.xData, &s.yData, &s.zData}) a->resize(static_cast<size_t>(count) + 1, 0.0);
+    s.nData = count;
+  } else {
+    s.nData = static_cast<int32_t>(held);
+  }
+  report.Show(Msg::DataInvalid);
+  return ReadStatus::DataError;
+}
+
+void SetDataRange(DataState& s) {
+  if (s.nData < 1) return;
+  s.xMin = s.xMax = s.xData[1];
+  s.yMin = s.yMax = s.yData[1];
+  s.zMin = s.zMax = s.zData[1];
+  for (int32_t i = 2; i <= s.nData; ++i) {
+    const double x = s.xData[i], y = s.yData[i], z = s.zData[i];
+    if (x > s.xMax) s.xMax = x;
+    if (x < s.xMin) s.xMin = x;
+    if (y > s.yMax) s.yMax = y;
+    if (y < s.yMin) s.yMin = y;
+    if (z > s.zMax) s.zMax = z;
+    if (z < s.zMin) s.zMin = z;
+  }
+}
+
+// The smaller of two values first.
+std::pair<double, double> Sorted(double a, double b) { return a <= b ? std::pair{a, b} : std::pair{b, a}; }
+
+// z range over the points inside the axis region, bounds included; starts
+// from the swapped overall range, so a region without points keeps an
+// inverted range.
+void SetZRangeInside(DataState& s) {
+  std::swap(s.zMin, s.zMax);
+  for (int32_t i = 1; i <= s.nData; ++i) {
+    const double x = s.xData[i], y = s.yData[i], z = s.zData[i];
+    if (s.xMin <= x && x <= s.xMax && s.yMin <= y && y <= s.yMax) {
+      if (z > s.zMax) s.zMax = z;
+      if (z < s.zMin) s.zMin = z;
+    }
+  }
+}
+
+}  // namespace
+
+ReadStatus DataRead1Bytes(const ReadOptions& opt, std::string_view bytes, DataState& s,
+                          Reporter& report) {
+  FieldReader in(bytes);
+  // Every field takes at least one byte and one separator.
+  const size_t fieldsInFile = bytes.size() / 2 + 1;
+
+  switch (opt.format) {
+    case Format::NXyz: {
+      int32_t n = 0;
+      if (!in.NextCount(n)) return CountError(s.nData, s, report);
+      if (n < 3) return CountError(n, s, report);
+      StartArrays(s, n, fieldsInFile / 3);
+      for (int32_t i = 1; i <= n; ++i) {
+        double x, y, z;
+        if (!in.Next(x) || !in.Next(y) || !in.Next(z)) return DataError(s, n, fieldsInFile / 3, report);
+        s.xData.push_back(x);
+        s.yData.push_back(y);
+        s.zData.push_back(z);
+      }
+      s.nData = n;
+      break;
+    }
+    case Format::Ijz: {
+      int32_t nx = 0, ny = 0;
+      if (!in.NextCount(nx) || !in.NextCount(ny)) return CountError(s.nData, s, report);
+      const int64_t n = static_cast<int64_t>(nx) * ny;
+      if (n > INT32_MAX) return CountError(s.nData, s, report);
+      if (nx < 1 || ny < 1) return CountError(std::min<int64_t>(n, 0), s, report);
+      s.inNx = nx;
+      s.inNy = ny;
+      if (n < 3) return CountError(n, s, report);
+      StartArrays(s, n, fieldsInFile);
+      for (int32_t j = 1; j <= ny; ++j) {
+        for (int32_t i = 1; i <= nx; ++i) {
+          double z;
+          if (!in.Next(z)) {
+            // The failing node's position was set before its value was read.
+            const size_t k = s.xData.size();
+            const ReadStatus st = DataError(s, static_cast<int32_t>(n), fieldsInFile, report);
+            if (k < s.xData.size()) {
+              s.xData[k] = i;
+              s.yData[k] = j;
+            }
+            return st;
+          }
+          s.xData.push_back(i);
+          s.yData.push_back(j);
+          s.zData.push_back(z);
+        }
+      }
+      s.nData = static_cast<int32_t>(n);
+      break;
+    }
+    case Format::Xyz: {
+      StartArrays(s, kMaxXyzPoints, fieldsInFile / 3);
+      int32_t n = 0;
+      while (n < kMaxXyzPoints) {
+        double x, y, z;
+        if (!in.Next(x) || !in.Next(y) || !in.Next(z)) break;
+        s.xData.push_back(x);
+        s.yData.push_back(y);
+        s.zData.push_back(z);
+        ++n;
+      }
+      s.nData = n;
+      break;
+    }
+  }
+
+  SetDataRange(s);
+
+  if (opt.axisMode != AxisMode::Auto) {
+    if (opt.axisMode == AxisMode::Manual) {
+      const auto y1 = ParseNumber(opt.text5), y2 = ParseNumber(opt.text6);
+      const auto x1 = ParseNumber(opt.text7), x2 = ParseNumber(opt.text8);
+      if (!y1 || !y2 || !x1 || !x2) {
+        report.Show(Msg::DataInvalid);
+        return ReadStatus::DataError;
+      }
+      std::tie(s.yMin, s.yMax) = Sorted(*y1, *y2);
+      std::tie(s.xMin, s.xMax) = Sorted(*x1, *x2);
+    } else {
+      std::tie(s.xMin, s.xMax) = Sorted(s.dragX1, s.dragX2);
+      std::tie(s.yMin, s.yMax) = Sorted(s.dragY2, s.dragY1);
+    }
+    SetZRangeInside(s);
+  }
+
+  if (opt.colourMode == ColourMode::Manual) {
+    const auto top = ParseNumber(opt.text2), bottom = ParseNumber(opt.text3);
+    if (!top || !bottom) {
+      report.Show(Msg::DataInvalid);
+      return ReadStatus::DataError;
+    }
+    std::tie(s.zBottom, s.zTop) = Sorted(*top, *bottom);
+  } else {
+    s.zTop = s.zMax;
+    s.zBottom = s.zMin;
+  }
+  return ReadStatus::Ok;
+}
+
+ReadStatus DataRead1(const ReadOptions& opt, DataState& s, Reporter& report) {
+  if (s.dataFile.empty()) {
+    report.Show(Msg::FileNotSpecified);
+    return ReadStatus::FileNotSpecified;
+  }
+  const std::optional<std::string> bytes = ReadFileBytes(s.dataFile);
+  if (!bytes) {
+    report.Show(Msg::FileCannotOpen);
+    return ReadStatus::CannotOpen;
+  }
+  return DataRead1Bytes(opt, *bytes, s, report);
+}
+
+}  // namespace core

@@ -1,0 +1,33 @@
+// Numeric fields of a data file: numbers separated by commas, blanks, tabs or
+// line breaks (CR LF or LF); runs of separators count as one. A field is read
+// with std::from_chars, so the result does not depend on the locale.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+namespace core {
+
+class FieldReader {
+ public:
+  explicit FieldReader(std::string_view text) : p_(text.data()), end_(text.data() + text.size()) {}
+
+  // The next field as a finite double. False at the end of the text or when
+  // the field is not a number (nan and inf are not numbers here); the field
+  // is consumed either way.
+  bool Next(double& v);
+
+  // The next field as a count: a number rounded half to even, which must fit
+  // in 32 bits. False as Next, or when it does not fit.
+  bool NextCount(int32_t& n);
+
+  // Bytes not yet read; an upper bound for the number of fields left is half
+  // of it plus one.
+  size_t Remaining() const { return static_cast<size_t>(end_ - p_); }
+
+ private:
+  const char* p_;
+  const char* end_;
+};
+
+}  // namespace core

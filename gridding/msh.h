@@ -1,0 +1,41 @@
+// Msh: the gridding of one conversion. Every node's table starts with three
+// dummy points; the points are offered ring by ring (Sch) to the nodes around
+// their cells through Rpl until every node holds three points or ring 50 has
+// run; then every node gets its value from Hight.
+#pragma once
+
+#include <cstdint>
+
+#include "core/data_state.h"
+#include "core/report.h"
+
+namespace gridding {
+
+inline constexpr int32_t kMaxRing = 50;
+
+struct MshResult {
+  int32_t ringsRun = 0;   // searches made: 1 (ring 0 only) .. 51
+  bool complete = false;  // every node holds three points
+};
+
+// Slots 1..3 of every node set to the empty marker: distance emptyDist and
+// the dummy point ((xMax - xMin)*10*k, (yMax - yMin)*10*k) with z = 0.
+void InitNodes(core::DataState& s);
+
+// One ring search: every point p = 1..nData, in index order, offered to the
+// nodes at Chebyshev distance `ring` from its cell's node (ring 0: that node
+// alone), lower row, upper row, then the side columns from the bottom up.
+void Sch(int32_t ring, core::DataState& s);
+
+// True when some node still has an empty slot.
+bool AnyEmptySlot(const core::DataState& s);
+
+// Node values from the three points each node holds (slot 0 of nearZ).
+void Heights(core::DataState& s);
+
+// The whole gridding, as the schedule above states it. After ring 50 with a
+// node still short of points, shows Msg::RegionInvalid and computes the
+// values anyway. Preconditions: DataRead2 has succeeded on this state.
+MshResult Msh(core::DataState& s, core::Reporter& report);
+
+}  // namespace gridding
