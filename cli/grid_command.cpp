@@ -146,7 +146,7 @@ int RunGrid(const std::vector<std::string>& args, std::ostream& out, std::ostrea
       if (opt == "-o") {
         output = v;
       } else if (!ParseInt(v, digits) || digits < 1 || digits > 17) {
-        err << "zentu-cli grid: --digits takes a whole number from 1 to 17\n";
+        err << "zentu-cli grid: --digits takes a whole number from 1 to 17\n" << kGridUsage;
         return kUsage;
       }
     } else if (!opt.empty() && opt[0] == '-' && opt != "-") {
