@@ -1,7 +1,9 @@
 // Msh: the gridding of one conversion. Every node's table starts with three
 // dummy points; the points are offered ring by ring (Sch) to the nodes around
 // their cells through Rpl until every node holds three points or ring 50 has
-// run; then every node gets its value from Hight.
+// run; then every node gets its value from Hight. MshLiteral runs that
+// schedule as written; Msh gives the same result bit for bit, much faster
+// (gridding/engine.cpp).
 #pragma once
 
 #include <cstdint>
@@ -33,9 +35,16 @@ bool AnyEmptySlot(const core::DataState& s);
 // Node values from the three points each node holds (slot 0 of nearZ).
 void Heights(core::DataState& s);
 
-// The whole gridding, as the schedule above states it. After ring 50 with a
-// node still short of points, shows Msg::RegionInvalid and computes the
-// values anyway. Preconditions: DataRead2 has succeeded on this state.
-MshResult Msh(core::DataState& s, core::Reporter& report);
+// The whole gridding. After ring 50 with a node still short of points, shows
+// Msg::RegionInvalid and computes the values anyway. Preconditions:
+// DataRead2 has succeeded on this state. The ring searches run on `threads`
+// threads (0: as many as there are cores); the result is the same for any
+// number.
+MshResult Msh(core::DataState& s, core::Reporter& report, int32_t threads = 0);
+
+// The same gridding, each ring search offering every point to every node of
+// its ring (Sch). The reference for tests and benchmarks, slow on regions
+// that leave nodes unfilled.
+MshResult MshLiteral(core::DataState& s, core::Reporter& report);
 
 }  // namespace gridding

@@ -1,0 +1,71 @@
+// CellIndex: the points of one conversion binned by lattice cell, so that the
+// engine (gridding/engine.cpp) finds the points of a ring of cells around a
+// node without looking at any other point.
+#pragma once
+
+#include <cstdint>
+#include <utility>
+#include <vector>
+
+#include "core/data_state.h"
+
+namespace gridding {
+
+// One binned point: its position in node units (as CellOf computes it), its
+// coordinates and value, and its index 1..nData.
+struct BinnedPoint {
+  double fx, fy;
+  double x, y, z;
+  int32_t p;
+};
+
+// Points ordered by cell row cj, then column ci, then index p, so that the
+// points of a row segment of cells are contiguous and those of one cell are
+// in index order. Only points whose cell lies within kMaxRing cells of the
+// lattice are kept: no other point is ever offered to a node.
+// How the cells are looked up: a dense table per cell (the usual choice) or,
+// for lattices so thin that a dense table over the cells within kMaxRing of
+// the lattice would be far larger than the lattice and the points together,
+// binary searches over the points' sorted cell keys.
+enum class CellLayout { Auto, Dense, Sparse };
+
+class CellIndex {
+ public:
+  // Half-open ranges into points().
+  using Range = std::pair<uint32_t, uint32_t>;
+
+  explicit CellIndex(const core::DataState& s, CellLayout layout = CellLayout::Auto);
+
+  const std::vector<BinnedPoint>& points() const { return points_; }
+
+  // Points of cell (ci, cj).
+  Range Cell(int64_t ci, int64_t cj) const { return Row(cj, ci, ci); }
+  // Points of the cells ci1..ci2 of row cj (ends included).
+  Range Row(int64_t cj, int64_t ci1, int64_t ci2) const;
+  // True when the cells cj1..cj2 of column ci are known to hold no point
+  // (false means they may hold some).
+  bool ColumnEmpty(int64_t ci, int64_t cj1, int64_t cj2) const;
+
+ private:
+  uint64_t Key(int64_t ci, int64_t cj) const {
+    return static_cast<uint64_t>(cj - cj0_) * static_cast<uint64_t>(w_) +
+           static_cast<uint64_t>(ci - ci0_);
+  }
+  Range KeyRange(uint64_t first, uint64_t last) const;
+
+  // Cells ci0_..ci0_+w_-1 by cj0_..cj0_+h_-1 hold every kept point.
+  int64_t ci0_ = 0, cj0_ = 0, w_ = 0, h_ = 0;
+  std::vector<BinnedPoint> points_;
+  // Dense form, for lattices of ordinary shape: cellStart_[key] is the first
+  // point of the cell, columnStart_[(ci - ci0_)*(h_ + 1) + (cj - cj0_)] the
+  // number of points in column ci below row cj.
+  bool dense_ = true;
+  std::vector<uint32_t> cellStart_;
+  std::vector<uint32_t> columnStart_;
+  // Sparse form: the cell key of every point in points() order, and the
+  // same cells keyed column by column, ascending, for ColumnEmpty.
+  std::vector<uint64_t> keys_;
+  std::vector<uint64_t> columnKeys_;
+};
+
+}  // namespace gridding
