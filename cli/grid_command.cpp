@@ -13,7 +13,7 @@ namespace cli {
 const char* const kGridUsage =
     "usage: zentu-cli grid INPUT [--format nxyz|ijz|xyz] [--nx N] [--ny N]\n"
     "                     [--region X1,Y1,X2,Y2|all] [--axis XMIN,XMAX,YMIN,YMAX]\n"
-    "                     [--digits N] [-o OUTPUT]\n"
+    "                     [--digits N] [--threads N] [-o OUTPUT]\n"
     "\n"
     "Reads INPUT and converts it into an ijz grid file, as a Draw followed by a\n"
     "Convert in the main window does.\n"
@@ -33,6 +33,12 @@ const char* const kGridUsage =
     "  --digits N    significant digits of the values written (default 15;\n"
     "                17 writes every double exactly)\n"
     "  -o OUTPUT     the grid file (default: INPUT with \"#\" before its extension)\n"
+    "  --threads N   threads for the ring searches (default: the cores available;\n"
+    "                the grid is the same for any number)\n"
+    "  --schedule literal\n"
+    "                run the ring searches one point at a time over every ring, as\n"
+    "                the reference schedule does (same grid, much slower; for\n"
+    "                timing comparisons)\n"
     "\n"
     "Messages go to standard error as \"TITLE: MESSAGE\".\n"
     "Exit codes: 0 written; 1 a read, count or data error stopped the conversion\n"
@@ -129,6 +135,8 @@ int RunGrid(const std::vector<std::string>& args, std::ostream& out, std::ostrea
   ReadArgs a;
   std::string output;
   int digits = 15;
+  int threads = 0;
+  bool literal = false;
   for (size_t i = 0; i < args.size(); ++i) {
     bool handled = false;
     std::string error;
@@ -141,10 +149,22 @@ int RunGrid(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     if (opt == "--help" || opt == "-h") {
       out << kGridUsage;
       return kOk;
-    } else if ((opt == "-o" || opt == "--digits") && i + 1 < args.size()) {
+    } else if ((opt == "-o" || opt == "--digits" || opt == "--threads" || opt == "--schedule") &&
+               i + 1 < args.size()) {
       const std::string& v = args[++i];
       if (opt == "-o") {
         output = v;
+      } else if (opt == "--threads") {
+        if (!ParseInt(v, threads) || threads < 1 || threads > 256) {
+          err << "zentu-cli grid: --threads takes a whole number from 1 to 256\n";
+          return kUsage;
+        }
+      } else if (opt == "--schedule") {
+        if (v != "literal" && v != "engine") {
+          err << "zentu-cli grid: --schedule takes literal or engine\n";
+          return kUsage;
+        }
+        literal = v == "literal";
       } else if (!ParseInt(v, digits) || digits < 1 || digits > 17) {
         err << "zentu-cli grid: --digits takes a whole number from 1 to 17\n" << kGridUsage;
         return kUsage;
@@ -173,7 +193,7 @@ int RunGrid(const std::vector<std::string>& args, std::ostream& out, std::ostrea
   core::RegionTexts box = RegionBoxes(a, s);
   if (core::DataRead2(a.read.format, box, s, report) != core::LatticeStatus::Ok)
     return report.Saw(core::Msg::NoData) ? kDataError : kUsage;
-  const gridding::MshResult r = gridding::Msh(s, report);
+  const gridding::MshResult r = literal ? gridding::MshLiteral(s, report) : gridding::Msh(s, report, threads);
   if (!core::DataWrite(s, digits)) {
     report.Show(core::Msg::GridWriteFailed);
     return kDataError;
