@@ -5,6 +5,9 @@
 #include <vector>
 
 #include "cli/grid_command.h"
+#ifdef ZENTU_WITH_PLOT
+#include "cli/plot_command.h"
+#endif
 
 namespace {
 const char* const kUsage =
@@ -12,6 +15,9 @@ const char* const kUsage =
     "\n"
     "commands:\n"
     "  grid INPUT [options]   convert a data file into an ijz grid file\n"
+#ifdef ZENTU_WITH_PLOT
+    "  plot INPUT [options]   write the plot as PNG, metafile or PDF\n"
+#endif
     "\n"
     "zentu-cli COMMAND --help describes a command.\n";
 }
@@ -25,6 +31,9 @@ int main(int argc, char** argv) {
   const std::string command = args[0];
   args.erase(args.begin());
   if (command == "grid") return cli::RunGrid(args, std::cout, std::cerr);
+#ifdef ZENTU_WITH_PLOT
+  if (command == "plot") return cli::RunPlot(args, std::cout, std::cerr);
+#endif
   std::cerr << "zentu-cli: unknown command " << command << "\n" << kUsage;
   return cli::kUsage;
 }

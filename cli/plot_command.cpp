@@ -1,0 +1,240 @@
+#include "cli/plot_command.h"
+
+#include <QBuffer>
+#include <QByteArray>
+#include <QImage>
+#include <QPrinter>
+#include <cstdio>
+#include <filesystem>
+#include <ostream>
+
+#include "cli/grid_command.h"
+#include "cli/stream_reporter.h"
+#include "core/text_file.h"
+#include "platform/gui_app.h"
+#include "platform/printed_page.h"
+#include "platform/screen_page.h"
+#include "render/metafile_target.h"
+#include "render/plot.h"
+#include "render/wmf.h"
+
+namespace cli {
+
+const char* const kPlotUsage =
+    "usage: zentu-cli plot INPUT [--format nxyz|ijz|xyz] [--axis XMIN,XMAX,YMIN,YMAX]\n"
+    "                     [--region X1,Y1,X2,Y2] [--points N] [--lines FILE [--angle DEG]]\n"
+    "                     [--meter LOW,HIGH] [--size A|B|C]\n"
+    "                     [--header TEXT [--header-font N] [--header-size N]\n"
+    "                      [--header-align left|centre|right]]\n"
+    "                     (--png FILE | --wmf FILE | --pdf FILE)...\n"
+    "\n"
+    "Reads INPUT as the main window's Draw does and writes its plot: the colour\n"
+    "squares, frame, axis numbers and labels, z range, height meter and overlay\n"
+    "lines.\n"
+    "\n"
+    "  --png FILE    the screen page as the main window shows it, with the\n"
+    "                Convert Region outline (default: the middle half)\n"
+    "  --wmf FILE    the metafile of the MetaFile button (always the 130 mm plot)\n"
+    "  --pdf FILE    the printed page, one A4 page at 600 dpi, with the header\n"
+    "  --format, --axis, --region\n"
+    "                as for zentu-cli grid\n"
+    "  --points N    point size, as the Point Size list (default 5)\n"
+    "  --lines FILE  overlay line file (not drawn over an ijz lattice)\n"
+    "  --angle DEG   rotation of the overlay lines (default 0)\n"
+    "  --meter LOW,HIGH\n"
+    "                manual height meter: the colour scale from LOW to HIGH\n"
+    "  --size A|B|C  screen plot size: 130, 120 or 110 mm (default A)\n"
+    "  --header TEXT header line of the printed page\n"
+    "  --header-font N\n"
+    "                1 ＭＳ Ｐ明朝 (default), 2 ＭＳ Ｐゴシック, 3 Times New Roman, 4 Arial\n"
+    "  --header-size N\n"
+    "                header size, as the size list 1 to 9 (default 4); a size\n"
+    "                that is not a number prints the page without the header\n"
+    "  --header-align left|centre|right\n"
+    "                (default left)\n"
+    "\n"
+    "Messages go to standard error as \"TITLE: MESSAGE\".\n"
+    "Exit codes: 0 written; 1 a read, count or data error stopped the plot, or a\n"
+    "file could not be written; 2 wrong usage; 3 written after a warning.\n";
+
+namespace {
+
+struct PlotArgs {
+  ReadArgs read;
+  render::PlotControls controls;
+  render::PlotSize size = render::PlotSize::A;
+  std::string lineFile, angle = "0";
+  std::string png, wmf, pdf;
+};
+
+bool SplitPair(const std::string& v, std::string& a, std::string& b) {
+  const size_t comma = v.find(',');
+  if (comma == std::string::npos || v.find(',', comma + 1) != std::string::npos) return false;
+  a = v.substr(0, comma);
+  b = v.substr(comma + 1);
+  return true;
+}
+
+// Parses the plot's own options; returns an error text, empty when fine.
+std::string ParsePlotOption(const std::string& opt, const std::string& v, PlotArgs& a) {
+  render::PlotControls& c = a.controls;
+  if (opt == "--points") c.pointSizeText = v;
+  else if (opt == "--lines") a.lineFile = v;
+  else if (opt == "--angle") a.angle = v;
+  else if (opt == "--meter") {
+    if (!SplitPair(v, a.read.read.text3, a.read.read.text2)) return "--meter takes LOW,HIGH";
+    a.read.read.colourMode = core::ColourMode::Manual;
+    c.meterMode = core::ColourMode::Manual;
+  } else if (opt == "--size") {
+    if (v == "A" || v == "a") a.size = render::PlotSize::A;
+    else if (v == "B" || v == "b") a.size = render::PlotSize::B;
+    else if (v == "C" || v == "c") a.size = render::PlotSize::C;
+    else return "--size takes A, B or C";
+  } else if (opt == "--header") c.headerText = v;
+  else if (opt == "--header-font") {
+    const int n = v.size() == 1 ? v[0] - '0' : 0;
+    if (n < 1 || n > 4) return "--header-font takes 1, 2, 3 or 4";
+    c.headerFace = render::kHeaderFaces[n - 1];
+  } else if (opt == "--header-size") c.headerSizeText = v;
+  else if (opt == "--header-align") {
+    if (v == "left") c.headerAlign = render::HeaderAlign::Left;
+    else if (v == "centre" || v == "center") c.headerAlign = render::HeaderAlign::Centre;
+    else if (v == "right") c.headerAlign = render::HeaderAlign::Right;
+    else return "--header-align takes left, centre or right";
+  } else if (opt == "--png") a.png = v;
+  else if (opt == "--wmf") a.wmf = v;
+  else if (opt == "--pdf") a.pdf = v;
+  else return "unknown option " + opt;
+  return {};
+}
+
+bool IsPlotOption(const std::string& opt) {
+  static const char* const kOptions[] = {"--points", "--lines", "--angle", "--meter", "--size",
+                                         "--header", "--header-font", "--header-size",
+                                         "--header-align", "--png", "--wmf", "--pdf"};
+  for (const char* o : kOptions)
+    if (opt == o) return true;
+  return false;
+}
+
+bool WritePng(const QImage& image, const std::string& path) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  if (!image.save(&buffer, "PNG")) return false;
+  return core::WriteFileReplacing(path, std::string(bytes.constData(), static_cast<size_t>(bytes.size())));
+}
+
+// The PDF is printed beside its target and renamed over it when complete.
+bool WritePdf(const std::string& path, const render::ScreenMetrics& screen, const core::DataState& d,
+              const core::LineSet& lines, const render::PlotControls& c) {
+  const std::string temp = path + ".part";
+  bool ok = false;
+  {
+    QPrinter printer(QPrinter::HighResolution);
+    platform::SetUpPdfPrinter(printer, temp, 600);
+    ok = platform::PrintPage(printer, screen, d, lines, c) == platform::PrintStatus::Printed;
+  }
+  std::error_code ec;
+  if (ok) std::filesystem::rename(temp, path, ec);
+  if (!ok || ec) {
+    std::filesystem::remove(temp, ec);
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+int RunPlot(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  PlotArgs a;
+  for (size_t i = 0; i < args.size(); ++i) {
+    bool handled = false;
+    std::string error;
+    if (!ParseReadOption(args, i, a.read, handled, error)) {
+      err << "zentu-cli plot: " << error << "\n" << kPlotUsage;
+      return kUsage;
+    }
+    if (handled) continue;
+    const std::string& opt = args[i];
+    if (opt == "--help" || opt == "-h") {
+      out << kPlotUsage;
+      return kOk;
+    }
+    if (IsPlotOption(opt)) {
+      if (i + 1 >= args.size()) {
+        err << "zentu-cli plot: " << opt << " needs a value\n" << kPlotUsage;
+        return kUsage;
+      }
+      error = ParsePlotOption(opt, args[++i], a);
+      if (!error.empty()) {
+        err << "zentu-cli plot: " << error << "\n" << kPlotUsage;
+        return kUsage;
+      }
+    } else if (!opt.empty() && opt[0] == '-' && opt != "-") {
+      err << "zentu-cli plot: unknown or incomplete option " << opt << "\n" << kPlotUsage;
+      return kUsage;
+    } else if (a.read.input.empty()) {
+      a.read.input = opt;
+    } else {
+      err << "zentu-cli plot: more than one input file\n" << kPlotUsage;
+      return kUsage;
+    }
+  }
+  if (a.read.input.empty() || (a.png.empty() && a.wmf.empty() && a.pdf.empty())) {
+    err << kPlotUsage;
+    return kUsage;
+  }
+
+  render::PlotControls& c = a.controls;
+  c.format = a.read.read.format;
+  // Overlay lines are in data units: never drawn over an ijz lattice.
+  c.linesOn = !a.lineFile.empty() && c.format != core::Format::Ijz;
+
+  StreamReporter report(err);
+  core::DataState s;
+  s.dataFile = a.read.input;
+  if (core::DataRead1(a.read.read, s, report) != core::ReadStatus::Ok) return kDataError;
+  core::LineSet lines;
+  if (c.linesOn) {
+    lines.lineFile = a.lineFile;
+    core::ReadLineFile(a.angle, lines);
+  }
+
+  platform::EnsureGuiApplication();
+  const render::ScreenMetrics screen{15, 15};  // a 96 dpi screen
+  int status = report.shown.empty() ? kOk : kWarning;
+  auto wrote = [&](const std::string& what, const std::string& path, bool ok) {
+    if (ok) {
+      out << what << " written to " << path << "\n";
+    } else {
+      err << "zentu-cli plot: cannot write " << path << "\n";
+      status = kDataError;
+    }
+  };
+
+  if (!a.png.empty()) {
+    const render::PageLayout page = render::Scl(a.size, screen);
+    platform::ScreenPage picture(screen);
+    render::RegionFrame frame;
+    {
+      platform::ScreenCanvas canvas(picture, page);
+      const core::RegionTexts box = RegionBoxes(a.read, s);
+      render::DrawScreenPlot(page, s, lines, c, box, frame, canvas.target());
+    }
+    wrote("screen page", a.png, WritePng(picture.WindowPart(page), a.png));
+  }
+  if (!a.wmf.empty()) {
+    platform::QtScreenMeasurer measure(screen);
+    const render::MetafileExport meta = render::RecordMetafile(screen, s, lines, c, measure);
+    // A metafile file carries the placeable header in front of the metafile
+    // the clipboard would get, so that readers know its size.
+    const std::vector<uint8_t> file = render::WithPlaceableHeader(
+        meta.metafile, static_cast<int16_t>(meta.page.metaExtX), static_cast<int16_t>(meta.page.metaExtY), 1440);
+    wrote("metafile", a.wmf, core::WriteFileReplacing(a.wmf, std::string(file.begin(), file.end())));
+  }
+  if (!a.pdf.empty()) wrote("printed page", a.pdf, WritePdf(a.pdf, screen, s, lines, c));
+  return status;
+}
+
+}  // namespace cli

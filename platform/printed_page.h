@@ -1,0 +1,33 @@
+// The printed page: PrnScl on a QPrinter (device units are printer pixels)
+// and the print sequence of the print button from PrnScl to the end of the
+// document. The printer is the default printer or a PDF file.
+#pragma once
+
+#include <QPainter>
+#include <QPrinter>
+#include <string>
+
+#include "core/data_state.h"
+#include "core/line_file.h"
+#include "render/page_layout.h"
+#include "render/plot.h"
+
+namespace platform {
+
+// PrnScl for this printer: its twips per pixel are 1440 / its resolution.
+render::PageLayout PrnSclFor(const QPrinter& printer, const render::ScreenMetrics& screen);
+
+// A QPrinter writing a one-page A4 PDF at `dpi` to `path`, full page (the
+// printable origin is the page's corner).
+void SetUpPdfPrinter(QPrinter& printer, const std::string& path, int dpi);
+
+enum class PrintStatus { Printed, CannotStart, CannotFinish };
+
+// Steps 2 to 7 of a print: PrnScl, open the document and its page, transparent
+// text background, PrnPntDrw, PrnFrmDrw (with the header), PrnLinDrw when lines
+// are on, end the document. `layout` receives the page used.
+PrintStatus PrintPage(QPrinter& printer, const render::ScreenMetrics& screen, const core::DataState& d,
+                      const core::LineSet& lines, const render::PlotControls& c,
+                      render::PageLayout* layout = nullptr);
+
+}  // namespace platform
