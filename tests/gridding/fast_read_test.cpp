@@ -1,0 +1,68 @@
+// The reader's own fast path for plain decimal fields (core/fields.cpp) must
+// give exactly the doubles std::from_chars gives, and accept and refuse the
+// same fields.
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <charconv>
+#include <cmath>
+#include <random>
+#include <string>
+
+#include "core/fields.h"
+
+namespace {
+
+// What the reader promised before it had a fast path: a sign handled apart,
+// the rest through std::from_chars, finite values only.
+bool Reference(const std::string& field, double& v) {
+  const char* b = field.data();
+  const char* e = b + field.size();
+  bool negative = false;
+  if (b < e && (*b == '+' || *b == '-')) {
+    negative = *b++ == '-';
+    if (b == e || *b == '+' || *b == '-') return false;
+  }
+  double x = 0;
+  const auto r = std::from_chars(b, e, x, std::chars_format::general);
+  if (r.ec != std::errc() || r.ptr != e || !std::isfinite(x)) return false;
+  v = negative ? -x : x;
+  return true;
+}
+
+void ExpectLikeReference(const std::string& field) {
+  double want = 0, got = 0;
+  const bool ok = Reference(field, want);
+  core::FieldReader in(field);
+  EXPECT_EQ(in.Next(got), ok) << field;
+  if (ok) {
+    EXPECT_EQ(std::bit_cast<uint64_t>(got), std::bit_cast<uint64_t>(want)) << field;
+  }
+}
+
+TEST(FastFieldRead, SameValuesAndRefusalsAsFromChars) {
+  const char* fields[] = {
+      "0", "-0", "+0", "00012", "12.5", "-12.5", ".5", "5.", "1.e5", ".e5", ".", "e5", "1e", "1e+",
+      "1E+05", "1e-05", "2.5E-3", "0.1", "0.3", "123.4567", "9007199254740992", "9007199254740993",
+      "9007199254740993.0", "1234567890123456", "12345678901234567", "0.000000000000000000000001",
+      "1e22", "1e23", "3e-22", "3e-23", "1.7976931348623157e308", "1e309", "4.9e-324", "1e-400",
+      "0x10", "inf", "nan", "1.5.2", "1e5.5", "--1", "+-1", "12a", "0.1000000000000000055511151231257827",
+      "999999999999999.9", "0.00000000000000000000001e22", "1e0000000000000000000005"};
+  for (const char* f : fields) ExpectLikeReference(f);
+}
+
+TEST(FastFieldRead, RandomDecimalsMatchFromChars) {
+  std::mt19937_64 rng(7);
+  for (int k = 0; k < 20000; ++k) {
+    std::string f;
+    if (rng() % 4 == 0) f += '-';
+    const int intDigits = static_cast<int>(rng() % 12), fracDigits = static_cast<int>(rng() % 12);
+    for (int d = 0; d < intDigits; ++d) f += static_cast<char>('0' + rng() % 10);
+    if (fracDigits > 0 || rng() % 2) f += '.';
+    for (int d = 0; d < fracDigits; ++d) f += static_cast<char>('0' + rng() % 10);
+    if (rng() % 3 == 0) f += "E" + std::to_string(static_cast<int>(rng() % 61) - 30);
+    ExpectLikeReference(f);
+  }
+}
+
+}  // namespace
