@@ -29,6 +29,38 @@ namespace {
 // points whatever rings run.
 constexpr int8_t kNever = -1;
 
+struct Candidate {
+  int32_t p;   // point index
+  uint32_t k;  // position in CellIndex::points()
+  double d;
+};
+
+// Ascending point index. The few candidates of most rings go through an
+// insertion sort; the thousands a ring can meet in a dense cluster through a
+// radix sort on the bytes of the index, `scratch` being its second buffer.
+void SortByIndex(std::vector<Candidate>& c, std::vector<Candidate>& scratch) {
+  const size_t n = c.size();
+  if (n <= 64) {
+    for (size_t i = 1; i < n; ++i) {
+      const Candidate x = c[i];
+      size_t j = i;
+      for (; j > 0 && c[j - 1].p > x.p; --j) c[j] = c[j - 1];
+      c[j] = x;
+    }
+    return;
+  }
+  scratch.resize(n);
+  uint32_t high = 0;
+  for (const Candidate& x : c) high |= static_cast<uint32_t>(x.p);
+  for (int shift = 0; shift < 32 && (high >> shift) != 0; shift += 8) {
+    size_t count[257] = {};
+    for (const Candidate& x : c) ++count[((static_cast<uint32_t>(x.p) >> shift) & 0xFF) + 1];
+    for (int b = 1; b <= 256; ++b) count[b] += count[b - 1];
+    for (const Candidate& x : c) scratch[count[(static_cast<uint32_t>(x.p) >> shift) & 0xFF]++] = x;
+    c.swap(scratch);
+  }
+}
+
 // Offers the rings of one node at a time; one per thread.
 class NodeSearch {
  public:
@@ -54,7 +86,7 @@ class NodeSearch {
   // Offers node (a, b) the points of ring `ring`. False when the node is
   // settled: no offer of this ring or a later one can change its table.
   bool Ring(core::NodeSlots& n, int64_t a, int64_t b, int32_t ring) {
-    const std::vector<BinnedPoint>& pts = cells_.points();
+    const LargeVector<BinnedPoint>& pts = cells_.points();
     if (ring == 0) {
       const auto [first, last] = cells_.Cell(a, b);
       for (uint32_t k = first; k < last; ++k) {
@@ -68,38 +100,45 @@ class NodeSearch {
     if (std::min(bound_[r - 1][0], bound_[0][r - 1]) >= third) return false;
 
     candidates_.clear();
-    int cellsUsed = 0;
-    auto takeCell = [&](int64_t ci, int64_t cj, int gx, int gy) {
-      if (bound_[gx][gy] >= third) return;
-      const auto [first, last] = cells_.Cell(ci, cj);
-      if (first == last) return;
-      const size_t before = candidates_.size();
-      for (uint32_t k = first; k < last; ++k) {
+    bool inOrder = true;  // candidates gathered so far ascend in index
+    int32_t lastP = 0;
+    auto take = [&](CellIndex::Range range) {
+      for (uint32_t k = range.first; k < range.second; ++k) {
         const double d = OfferDistance(a, b, pts[k].fx, pts[k].fy, dx_, dy_);
-        if (d < third) candidates_.push_back({pts[k].p, k, d});
+        if (d < third) {
+          inOrder = inOrder && pts[k].p > lastP;
+          lastP = pts[k].p;
+          candidates_.push_back({pts[k].p, k, d});
+        }
       }
-      if (candidates_.size() > before) ++cellsUsed;
     };
-    auto gap = [](int64_t c, int64_t node) {
-      return static_cast<int>(c < node ? node - c - 1 : c - node);
+    // The largest gap g (up to r) across the other axis with bound(g) below
+    // the third distance: cells farther off hold no point that can matter.
+    auto reach = [&](int fixedGap, bool alongX) {
+      int g = -1;
+      while (g < r && (alongX ? bound_[g + 1][fixedGap] : bound_[fixedGap][g + 1]) < third) ++g;
+      return g;
     };
-    // Lower and upper rows, whole width.
+    // Lower and upper rows: the cells within reach form one run of the row,
+    // whose points lie together in the index.
     for (const int64_t cj : {b - r, b + r}) {
-      const auto [first, last] = cells_.Row(cj, a - r, a + r);
-      if (first == last) continue;
-      const int gy = gap(cj, b);
-      for (int64_t ci = a - r; ci <= a + r; ++ci) takeCell(ci, cj, gap(ci, a), gy);
+      const int gy = cj < b ? r - 1 : r;
+      const int g = reach(gy, true);
+      if (g >= 0) take(cells_.Row(cj, std::max(a - r, a - g - 1), std::min(a + r, a + g)));
     }
-    // Left and right columns between them.
+    // Left and right columns between them, cell by cell.
     for (const int64_t ci : {a - r, a + r}) {
-      if (cells_.ColumnEmpty(ci, b - r + 1, b + r - 1)) continue;
-      const int gx = gap(ci, a);
-      for (int64_t cj = b - r + 1; cj <= b + r - 1; ++cj) takeCell(ci, cj, gx, gap(cj, b));
+      const int gx = ci < a ? r - 1 : r;
+      const int g = reach(gx, false);
+      if (g < 0) continue;
+      const int64_t lo = std::max(b - r + 1, b - g - 1), hi = std::min(b + r - 1, b + g);
+      // The column table lies apart from the rows read here, so it pays
+      // only for long columns.
+      if (hi - lo >= 6 && cells_.ColumnEmpty(ci, lo, hi)) continue;
+      for (int64_t cj = lo; cj <= hi; ++cj) take(cells_.Cell(ci, cj));
     }
     // Within a ring the offers go in index order, whatever cell they lie in.
-    if (cellsUsed > 1)
-      std::sort(candidates_.begin(), candidates_.end(),
-                [](const Candidate& l, const Candidate& r) { return l.p < r.p; });
+    if (!inOrder) SortByIndex(candidates_, scratch_);
     for (const Candidate& c : candidates_) {
       const BinnedPoint& q = pts[c.k];
       Rpl(n, q.x, q.y, q.z, c.d, rules_);
@@ -110,17 +149,11 @@ class NodeSearch {
   double EmptyDist() const { return rules_.emptyDist; }
 
  private:
-  struct Candidate {
-    int32_t p;   // point index
-    uint32_t k;  // position in cells_.points()
-    double d;
-  };
-
   const CellIndex& cells_;
   const OfferRules rules_;
   const double dx_, dy_;
   double bound_[kMaxRing + 1][kMaxRing + 1];
-  std::vector<Candidate> candidates_;
+  std::vector<Candidate> candidates_, scratch_;
 };
 
 // Calls work(search, j) for every row j = 1..ny, rows handed out one at a
@@ -149,7 +182,7 @@ int32_t ThreadsFor(int32_t requested) {
 }
 
 MshResult RingSearches(core::DataState& s, int32_t threads, CellLayout layout) {
-  const CellIndex cells(s, layout);
+  const CellIndex cells(s, threads, layout);
   const int32_t nx = s.gridNx;
   // Per node: the ring after which it was full (kNever: not within kMaxRing
   // rings, or settled with a slot still empty), and whether it is settled.
