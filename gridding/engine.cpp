@@ -115,8 +115,10 @@ class NodeSearch {
     // The largest gap g (up to r) across the other axis with bound(g) below
     // the third distance: cells farther off hold no point that can matter.
     auto reach = [&](int fixedGap, bool alongX) {
+      auto bound = [&](int g) { return alongX ? bound_[g][fixedGap] : bound_[fixedGap][g]; };
+      if (bound(r) < third) return r;  // the whole side, as for a node still short of points
       int g = -1;
-      while (g < r && (alongX ? bound_[g + 1][fixedGap] : bound_[fixedGap][g + 1]) < third) ++g;
+      while (bound(g + 1) < third) ++g;
       return g;
     };
     // Lower and upper rows: the cells within reach form one run of the row,
@@ -184,10 +186,9 @@ int32_t ThreadsFor(int32_t requested) {
 MshResult RingSearches(core::DataState& s, int32_t threads, CellLayout layout) {
   const CellIndex cells(s, threads, layout);
   const int32_t nx = s.gridNx;
-  // Per node: the ring after which it was full (kNever: not within kMaxRing
-  // rings, or settled with a slot still empty), and whether it is settled.
+  // Per node: the ring after which it was full; kNever when it was not full
+  // after kMaxRing, or was settled with a slot still empty.
   std::vector<int8_t> fullAt(s.nodes.nodes().size(), kNever);
-  std::vector<uint8_t> settled(s.nodes.nodes().size(), 0);
 
   // First pass: every node runs its rings until it is full or settled.
   ForRows(s, cells, threads, [&](NodeSearch& search, int32_t j) {
@@ -195,10 +196,7 @@ MshResult RingSearches(core::DataState& s, int32_t threads, CellLayout layout) {
       const size_t at = static_cast<size_t>(j - 1) * static_cast<size_t>(nx) + static_cast<size_t>(i - 1);
       core::NodeSlots& n = s.nodes.Node(i, j);
       for (int32_t ring = 0; ring <= kMaxRing; ++ring) {
-        if (!search.Ring(n, i, j, ring)) {
-          settled[at] = 1;  // short of points for good
-          break;
-        }
+        if (!search.Ring(n, i, j, ring)) break;  // short of points for good
         if (!HasEmptySlot(n, search.EmptyDist())) {
           fullAt[at] = static_cast<int8_t>(ring);
           break;
@@ -218,7 +216,7 @@ MshResult RingSearches(core::DataState& s, int32_t threads, CellLayout layout) {
   ForRows(s, cells, threads, [&](NodeSearch& search, int32_t j) {
     for (int32_t i = 1; i <= nx; ++i) {
       const size_t at = static_cast<size_t>(j - 1) * static_cast<size_t>(nx) + static_cast<size_t>(i - 1);
-      if (settled[at] || fullAt[at] == kNever) continue;
+      if (fullAt[at] == kNever) continue;
       core::NodeSlots& n = s.nodes.Node(i, j);
       for (int32_t ring = fullAt[at] + 1; ring <= last; ++ring)
         if (!search.Ring(n, i, j, ring)) break;
