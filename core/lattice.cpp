@@ -41,7 +41,11 @@ std::optional<int64_t> NodeCount(std::string& text, double defaultValue, Msg war
 // bound; both are kept at double precision, and on a tie the lower bound is
 // the second box's value.
 void OrderBounds(double first, double second, double& low, double& high) {
-  if (static_cast<float>(first) < static_cast<float>(second)) {
+  const float f1 = static_cast<float>(first), f2 = static_cast<float>(second);
+  // Values beyond the single range would all compare equal as infinities;
+  // those are compared as they are.
+  const bool singles = std::isfinite(f1) && std::isfinite(f2);
+  if (singles ? f1 < f2 : first < second) {
     low = first;
     high = second;
   } else {

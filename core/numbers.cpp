@@ -209,11 +209,19 @@ std::string FormatGeneral(double v, int digits) {
 std::string FormatInteger(int64_t v) { return std::to_string(v); }
 
 std::string FormatMask(double v, std::string_view mask) {
+  // No mask shows a value that is not finite; its text is not a number, so a
+  // box holding it is refused where it is read back.
+  if (std::isnan(v)) return "nan";
+  if (std::isinf(v)) return v > 0 ? "inf" : "-inf";
   return ApplyMask(DecimalOf(v, 15), ParseMask(mask));
 }
 
 std::string FormatMaskSingle(double v, std::string_view mask) {
-  return ApplyMask(DecimalOfSingle(static_cast<float>(v)), ParseMask(mask));
+  const float f = static_cast<float>(v);
+  // Beyond the single range the double itself is shown rather than an
+  // overflowed single.
+  if (!std::isfinite(f)) return FormatMask(v, mask);
+  return ApplyMask(DecimalOfSingle(f), ParseMask(mask));
 }
 
 std::string JoinPath(const std::string& folder, const std::string& name) {

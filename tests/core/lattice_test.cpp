@@ -133,6 +133,19 @@ TEST(DataRead2, BoundsEqualAtSinglePrecisionTakeTheSecondBoxFirst) {
   EXPECT_EQ(s.gridDx, std::fabs(1.00000001 - 1) / 2);
 }
 
+TEST(DataRead2, BoundsBeyondTheSingleRangeKeepTheirOrder) {
+  DataState s = Scattered(400);
+  RegionTexts b = Boxes("2", "2");
+  b.text21 = "0";
+  b.text23 = "1";
+  b.text22 = "1.5e39";
+  b.text24 = "5e38";
+  RecordingReporter r;
+  ASSERT_EQ(core::DataRead2(Format::NXyz, b, s, r), LatticeStatus::Ok);
+  EXPECT_EQ(s.gridY1, 5e38);
+  EXPECT_EQ(s.gridY2, 1.5e39);
+}
+
 TEST(DataRead2, RefusesWhatCannotBeConverted) {
   const struct { RegionTexts boxes; int32_t nData; Msg msg; } cases[] = {
       {{"0", "0", "10", "10", "abc", "5"}, 400, Msg::NxNotNumber},

@@ -94,6 +94,17 @@ TEST(FormatMaskSingle, ShowsTheSingleAsThePlatformDoes) {
     EXPECT_EQ(FormatMaskSingle(c.v, "######0.#######"), c.text) << c.v;
 }
 
+TEST(FormatMask, ValuesNoMaskCanShowDoNotCrash) {
+  const double inf = std::numeric_limits<double>::infinity();
+  EXPECT_EQ(FormatMask(inf, "######0.#######"), "inf");
+  EXPECT_EQ(FormatMask(-inf, "0.00E+00"), "-inf");
+  EXPECT_EQ(FormatMask(std::nan(""), "######0"), "nan");
+  EXPECT_FALSE(core::ParseNumber(FormatMask(inf, "0")).has_value());
+  // Beyond the range of a single: the double is shown.
+  EXPECT_EQ(FormatMaskSingle(1e39, "######0.#######"), "1000000000000000000000000000000000000000.");
+  EXPECT_EQ(FormatMaskSingle(-1.5e308, "0.0E+00"), "-1.5E+308");
+}
+
 TEST(JoinPath, AddsOneSeparator) {
   EXPECT_EQ(core::JoinPath("/data", "g01.dat"), "/data/g01.dat");
   EXPECT_EQ(core::JoinPath("/", "g01.dat"), "/g01.dat");
