@@ -161,3 +161,31 @@ TEST(GridCommand, ProgramExitCodeReachesTheShell) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(GridCommand, SameBytesForAnyThreadCountAndSchedule) {
+  TempFolder folder;
+  const std::string reference = folder.path() + "/ref.dat";
+  const std::vector<std::string> base = {SamplePath("g01.dat"), "--region", "50,50,130,120",
+                                         "--nx", "15", "--ny", "11", "--digits", "17"};
+  auto with = [&](std::vector<std::string> extra, const std::string& out) {
+    std::vector<std::string> args = base;
+    args.insert(args.end(), extra.begin(), extra.end());
+    args.push_back("-o");
+    args.push_back(out);
+    return Grid(args);
+  };
+  // The region lies half beside the data: some nodes need many rings.
+  const Outcome ref = with({"--schedule", "literal"}, reference);
+  ASSERT_EQ(ref.code, cli::kOk) << ref.err;
+  for (const char* threads : {"1", "2", "5"}) {
+    const std::string out = folder.path() + "/t" + threads + ".dat";
+    ASSERT_EQ(with({"--threads", threads}, out).code, cli::kOk) << threads;
+    EXPECT_EQ(ReadFile(out), ReadFile(reference)) << threads;
+  }
+  EXPECT_EQ(with({"--schedule", "fastest"}, folder.path() + "/x.dat").code, cli::kUsage);
+  EXPECT_EQ(with({"--threads", "0x"}, folder.path() + "/x.dat").code, cli::kUsage);
+}
+
+}  // namespace
