@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "core/data_read.h"
+#include "tests/support/command_outcome.h"
 #include "tests/support/fixtures.h"
 
 namespace {
@@ -15,16 +16,9 @@ using testing_support::ReadFile;
 using testing_support::SamplePath;
 using testing_support::TempFolder;
 
-struct Outcome {
-  int code;
-  std::string out, err;
-};
+using testing_support::Outcome;
 
-Outcome Grid(std::vector<std::string> args) {
-  std::ostringstream out, err;
-  const int code = cli::RunGrid(args, out, err);
-  return {code, out.str(), err.str()};
-}
+Outcome Grid(const std::vector<std::string>& args) { return testing_support::RunCommand(cli::RunGrid, args); }
 
 // The values of an ijz file, read as the window's "ijz→ijz" format does.
 core::DataState ReadGrid(const std::string& path) {

@@ -11,6 +11,7 @@
 #include "cli/plot_command.h"
 #include "core/report.h"
 #include "tests/render/wmf_reader.h"
+#include "tests/support/command_outcome.h"
 #include "tests/support/fixtures.h"
 
 namespace {
@@ -19,16 +20,9 @@ using testing_support::ReadFile;
 using testing_support::SamplePath;
 using testing_support::TempFolder;
 
-struct Outcome {
-  int code;
-  std::string out, err;
-};
+using testing_support::Outcome;
 
-Outcome Plot(std::vector<std::string> args) {
-  std::ostringstream out, err;
-  const int code = cli::RunPlot(args, out, err);
-  return {code, out.str(), err.str()};
-}
+Outcome Plot(const std::vector<std::string>& args) { return testing_support::RunCommand(cli::RunPlot, args); }
 
 QImage LoadPng(const std::string& path) { return QImage(QString::fromStdString(path), "PNG"); }
 
