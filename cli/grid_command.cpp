@@ -47,6 +47,13 @@ const char* const kGridUsage =
 
 namespace {
 
+bool ParseInt(const std::string& text, int& v) {
+  const auto r = std::from_chars(text.data(), text.data() + text.size(), v);
+  return r.ec == std::errc() && r.ptr == text.data() + text.size();
+}
+
+}  // namespace
+
 std::vector<std::string> SplitCommas(const std::string& text) {
   std::vector<std::string> parts;
   size_t b = 0;
@@ -58,13 +65,6 @@ std::vector<std::string> SplitCommas(const std::string& text) {
   }
   return parts;
 }
-
-bool ParseInt(const std::string& text, int& v) {
-  const auto r = std::from_chars(text.data(), text.data() + text.size(), v);
-  return r.ec == std::errc() && r.ptr == text.data() + text.size();
-}
-
-}  // namespace
 
 bool ParseReadOption(const std::vector<std::string>& args, size_t& i, ReadArgs& out, bool& handled,
                      std::string& error) {

@@ -29,6 +29,9 @@ struct ReadArgs {
   bool nxGiven = false, nyGiven = false;
 };
 
+// The parts of "a,b,c" between commas ("" gives one empty part).
+std::vector<std::string> SplitCommas(const std::string& text);
+
 // Takes one reading option at argv[i] (advancing i past its value). Returns
 // false with `error` set for a malformed option; `handled` tells whether the
 // option was a reading option at all.

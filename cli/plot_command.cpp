@@ -67,14 +67,6 @@ struct PlotArgs {
   std::string png, wmf, pdf;
 };
 
-bool SplitPair(const std::string& v, std::string& a, std::string& b) {
-  const size_t comma = v.find(',');
-  if (comma == std::string::npos || v.find(',', comma + 1) != std::string::npos) return false;
-  a = v.substr(0, comma);
-  b = v.substr(comma + 1);
-  return true;
-}
-
 // Parses the plot's own options; returns an error text, empty when fine.
 std::string ParsePlotOption(const std::string& opt, const std::string& v, PlotArgs& a) {
   render::PlotControls& c = a.controls;
@@ -82,7 +74,10 @@ std::string ParsePlotOption(const std::string& opt, const std::string& v, PlotAr
   else if (opt == "--lines") a.lineFile = v;
   else if (opt == "--angle") a.angle = v;
   else if (opt == "--meter") {
-    if (!SplitPair(v, a.read.read.text3, a.read.read.text2)) return "--meter takes LOW,HIGH";
+    const std::vector<std::string> parts = SplitCommas(v);
+    if (parts.size() != 2) return "--meter takes LOW,HIGH";
+    a.read.read.text3 = parts[0];
+    a.read.read.text2 = parts[1];
     a.read.read.colourMode = core::ColourMode::Manual;
     c.meterMode = core::ColourMode::Manual;
   } else if (opt == "--size") {
