@@ -35,16 +35,87 @@ MessageText TextOf(Msg m) {
       return {"File Error", "ファイルに書き込めません。出力先を見直して下さい。処理を中断します。"};
     case Msg::DrawRegionUnsuitable:
       return {"", "描画領域の設定が不適切です。自動設定に変更します。"};
+
+    case Msg::Greeting:
+      return {"",
+              "初めまして、Zentuです。サンプルを描画しますので、最初に描画ボタンを押してみてください。"
+              "描画が完了した後、変換ボタンを押せば枠内の領域が変換されます。",
+              Icon::None};
+    case Msg::ConvertStopped:
+      return {"", "変換を中止しました。出力ファイルは変更していません。"};
+    case Msg::OutOfMemory:
+      return {"Memory Error", "メモリが足りません。データ数または節点数を減らして下さい。処理を中断します。"};
+
+    case Msg::CalcABNotSet:
+      return {"Data Error", "Ａ，Ｂの設定が不正です。処理を中断します。"};
+    case Msg::CalcANotSet:
+      return {"Data Error", "ａの設定が不正です。処理を中断します。"};
+    case Msg::CalcBNotSet:
+      return {"Data Error", "ｂの設定が不正です。処理を中断します。"};
+    case Msg::CalcSizeMismatch:
+      return {"Data Error", "ＡとＢでデータ数(ｎx，ｎy)の対応が不正です。処理を中断します。"};
+    case Msg::CalcNotSquare:
+      return {"Data Error", "Ａでデータ数(ｎx，ｎy)の対応が不正(nx<>ny)です。処理を中断します。"};
+
+    case Msg::FileExistsOverwrite:
+      return {"", "ファイルが存在します。上書きしてもいいですか。", Icon::Question, Buttons::YesNo};
+    case Msg::NewFolderName:
+      return {"フォルダの作成", "フォルダを作成します。フォルダ名は下記のものでいいでしょうか。",
+              Icon::None};
+    case Msg::FolderExists:
+      return {"", "すでにフォルダが存在します。"};
+    case Msg::FileMissing:
+      return {"", "ファイルが存在しません。ご確認ください。 "};
+    case Msg::ReadOver:
+      return {"Read Over !", "ファイルが10000行を越えます。読込みを中断しますか。", Icon::Question,
+              Buttons::OkCancel};
   }
   return {"", ""};
 }
 
-std::string MessageLine(Msg m) {
-  const MessageText t = TextOf(m);
-  std::string line = t.title;
+std::string FilledText(Msg m, const std::vector<std::string>& args) {
+  const std::string text = TextOf(m).text;
+  std::string out;
+  out.reserve(text.size());
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '%' && i + 1 < text.size() && text[i + 1] >= '1' && text[i + 1] <= '9') {
+      const size_t k = static_cast<size_t>(text[i + 1] - '1');
+      if (k < args.size()) out += args[k];
+      ++i;
+    } else {
+      out += text[i];
+    }
+  }
+  return out;
+}
+
+std::string MessageLine(Msg m, const std::vector<std::string>& args) {
+  std::string line = TextOf(m).title;
   if (!line.empty()) line += ": ";
-  line += t.text;
+  line += FilledText(m, args);
   return line;
+}
+
+Answer DefaultAnswer(Msg m) {
+  return TextOf(m).buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
+}
+
+Answer RecordingReporter::Show(Msg m, const std::vector<std::string>& a) {
+  shown.push_back(m);
+  args.push_back(a);
+  if (TextOf(m).buttons == Buttons::Ok || answers.empty()) return DefaultAnswer(m);
+  const Answer answer = answers.front();
+  answers.pop_front();
+  return answer;
+}
+
+std::optional<std::string> RecordingReporter::Input(Msg m, const std::string& proposal) {
+  shown.push_back(m);
+  args.push_back({proposal});
+  if (inputs.empty()) return proposal;
+  std::optional<std::string> entry = inputs.front();
+  inputs.pop_front();
+  return entry;
 }
 
 }  // namespace core

@@ -1,13 +1,16 @@
-// Messages the user sees, and the Reporter through which the core shows them.
-// The texts live in core/messages.cpp.
+// Messages the user sees, and the Reporter through which the core shows them
+// and asks its questions. The texts live in core/messages.cpp.
 #pragma once
 
+#include <deque>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace core {
 
 enum class Msg {
+  // Reading, lattice, gridding and writing of the main window.
   FileNotSpecified,   // no input file: the program ends
   FileCannotOpen,     // the input file cannot be opened
   DataCountInvalid,   // n/xyz or ijz point count below 3 or unusable
@@ -23,30 +26,74 @@ enum class Msg {
   RegionInvalid,      // some node still lacks points after ring 50
   GridWriteFailed,    // the grid file cannot be written
   DrawRegionUnsuitable,  // "指定" without a dragged frame: switch to auto
+
+  // The main window.
+  Greeting,           // first start: draw the sample, then convert
+  ConvertStopped,     // Esc stopped a conversion: nothing written
+  OutOfMemory,        // the data or the lattice do not fit in memory
+
+  // The calculation window: the run checks, in their order.
+  CalcABNotSet,       // operation 0..2 without both A and B
+  CalcANotSet,        // a empty
+  CalcBNotSet,        // b empty (operations other than 1 and 2)
+  CalcSizeMismatch,   // operation 0..2 with A and B of different sizes
+  CalcNotSquare,      // operation 5 or 9 with nx != ny
+
+  // The checker window and its loader.
+  FileExistsOverwrite,  // question (Yes/No): overwrite another existing file?
+  NewFolderName,        // input box: the name of the folder to create
+  FolderExists,         // the folder to create is already there
+  FileMissing,          // the file of a path box does not exist
+  ReadOver,             // question (OK/Cancel): more than 10000 lines, stop?
 };
 
+// The buttons of a message box, and the answer a user gives.
+enum class Buttons { Ok, OkCancel, YesNo };
+enum class Answer { Ok, Cancel, Yes, No };
+enum class Icon { None, Exclamation, Question };
+
 struct MessageText {
-  const char* title;  // short English title; empty for none
-  const char* text;   // the Japanese message, exactly as shown
+  const char* title;  // short English title; empty: the program's name
+  const char* text;   // exactly as shown; "%1", "%2", … are filled from the arguments
+  Icon icon = Icon::Exclamation;
+  Buttons buttons = Buttons::Ok;
 };
 
 MessageText TextOf(Msg m);
 
+// The text of m with "%1", "%2", … replaced by args[0], args[1], …
+std::string FilledText(Msg m, const std::vector<std::string>& args = {});
+
 // "TITLE: MESSAGE" (or the message alone when it has no title), the form in
 // which the command-line tool prints a message.
-std::string MessageLine(Msg m);
+std::string MessageLine(Msg m, const std::vector<std::string>& args = {});
 
 class Reporter {
  public:
   virtual ~Reporter() = default;
-  virtual void Show(Msg m) = 0;  // returns when the user has closed the message
+  // Shows m (a message or a question) and returns when the user has closed
+  // it, with the button pressed: Ok for a message that has only OK.
+  virtual Answer Show(Msg m, const std::vector<std::string>& args = {}) = 0;
+  // An input box with m's title and prompt and `proposal` in its field; the
+  // text entered, or nothing when the user cancelled.
+  virtual std::optional<std::string> Input(Msg m, const std::string& proposal) = 0;
 };
 
-// Keeps every message shown, in order; for tests and batch callers.
+// The first answer of a box: Ok for OK and OK/Cancel boxes, Yes for Yes/No.
+Answer DefaultAnswer(Msg m);
+
+// Keeps every message shown, in order, and answers questions and input boxes
+// from queues given beforehand (the box's default answer, and the proposal,
+// once a queue is empty); for tests and batch callers.
 class RecordingReporter : public Reporter {
  public:
-  void Show(Msg m) override { shown.push_back(m); }
-  std::vector<Msg> shown;
+  Answer Show(Msg m, const std::vector<std::string>& args = {}) override;
+  std::optional<std::string> Input(Msg m, const std::string& proposal) override;
+
+  std::vector<Msg> shown;                       // messages, questions and input boxes
+  std::vector<std::vector<std::string>> args;   // the arguments of each, same order
+  std::deque<Answer> answers;                   // answers to give, first first
+  std::deque<std::optional<std::string>> inputs;  // input box entries to give
 };
 
 }  // namespace core
