@@ -159,13 +159,19 @@ class NodeSearch {
 };
 
 // Calls work(search, j) for every row j = 1..ny, rows handed out one at a
-// time to `threads` threads, each with its own NodeSearch.
+// time to `threads` threads, each with its own NodeSearch. With a watch, each
+// row done is counted and a stop request ends the rows early: false.
 template <class Work>
-void ForRows(const core::DataState& s, const CellIndex& cells, int32_t threads, Work work) {
+bool ForRows(const core::DataState& s, const CellIndex& cells, int32_t threads, MshWatch* watch,
+             Work work) {
   std::atomic<int32_t> nextRow{1};
   auto run = [&] {
     NodeSearch search(s, cells);
-    for (int32_t j; (j = nextRow.fetch_add(1)) <= s.gridNy;) work(search, j);
+    for (int32_t j; (j = nextRow.fetch_add(1)) <= s.gridNy;) {
+      if (watch && watch->stop.load(std::memory_order_relaxed)) return;
+      work(search, j);
+      if (watch) watch->rowsDone.fetch_add(1, std::memory_order_relaxed);
+    }
   };
   const int32_t n = std::clamp<int32_t>(threads, 1, std::max<int32_t>(s.gridNy, 1));
   std::vector<std::thread> helpers;
@@ -173,6 +179,7 @@ void ForRows(const core::DataState& s, const CellIndex& cells, int32_t threads, 
   for (int32_t t = 1; t < n; ++t) helpers.emplace_back(run);
   run();
   for (std::thread& t : helpers) t.join();
+  return !(watch && watch->stop.load());
 }
 
 }  // namespace
@@ -183,15 +190,16 @@ int32_t ThreadsFor(int32_t requested) {
   return cores == 0 ? 1 : static_cast<int32_t>(std::min<unsigned>(cores, 256));
 }
 
-MshResult RingSearches(core::DataState& s, int32_t threads, CellLayout layout) {
+MshResult RingSearches(core::DataState& s, int32_t threads, CellLayout layout, MshWatch* watch) {
   const CellIndex cells(s, threads, layout);
   const int32_t nx = s.gridNx;
   // Per node: the ring after which it was full; kNever when it was not full
   // after kMaxRing, or was settled with a slot still empty.
   std::vector<int8_t> fullAt(s.nodes.nodes().size(), kNever);
 
+  MshResult r;
   // First pass: every node runs its rings until it is full or settled.
-  ForRows(s, cells, threads, [&](NodeSearch& search, int32_t j) {
+  const bool firstDone = ForRows(s, cells, threads, watch, [&](NodeSearch& search, int32_t j) {
     for (int32_t i = 1; i <= nx; ++i) {
       const size_t at = static_cast<size_t>(j - 1) * static_cast<size_t>(nx) + static_cast<size_t>(i - 1);
       core::NodeSlots& n = s.nodes.Node(i, j);
@@ -205,7 +213,10 @@ MshResult RingSearches(core::DataState& s, int32_t threads, CellLayout layout) {
     }
   });
 
-  MshResult r;
+  if (!firstDone) {
+    r.stopped = true;
+    return r;
+  }
   r.complete = std::find(fullAt.begin(), fullAt.end(), kNever) == fullAt.end();
   const int32_t last = r.complete ? (fullAt.empty() ? 0 : *std::max_element(fullAt.begin(), fullAt.end()))
                                   : kMaxRing;
@@ -213,7 +224,7 @@ MshResult RingSearches(core::DataState& s, int32_t threads, CellLayout layout) {
 
   // Second pass: the nodes full before the last ring still take its offers,
   // and those of the rings between, as long as one can change them.
-  ForRows(s, cells, threads, [&](NodeSearch& search, int32_t j) {
+  r.stopped = !ForRows(s, cells, threads, watch, [&](NodeSearch& search, int32_t j) {
     for (int32_t i = 1; i <= nx; ++i) {
       const size_t at = static_cast<size_t>(j - 1) * static_cast<size_t>(nx) + static_cast<size_t>(i - 1);
       if (fullAt[at] == kNever) continue;

@@ -16,8 +16,10 @@ namespace gridding {
 // schedule (MshLiteral) leaves them; returns the rings run and whether every
 // node is full. Nodes are shared among `threads` threads (at least 1); the
 // result does not depend on their number.
-// `layout` chooses the cell lookup (tests try both).
-MshResult RingSearches(core::DataState& s, int32_t threads, CellLayout layout = CellLayout::Auto);
+// `layout` chooses the cell lookup (tests try both). `watch`, when given,
+// counts the rows done and stops the searches on request.
+MshResult RingSearches(core::DataState& s, int32_t threads, CellLayout layout = CellLayout::Auto,
+                       MshWatch* watch = nullptr);
 
 // The thread count a caller's request stands for: the request when it is
 // positive, else the cores available (at least 1).

@@ -39,9 +39,10 @@ void Heights(core::DataState& s) {
   }
 }
 
-MshResult Msh(core::DataState& s, core::Reporter& report, int32_t threads) {
+MshResult Msh(core::DataState& s, core::Reporter& report, int32_t threads, MshWatch* watch) {
   InitNodes(s);
-  const MshResult r = RingSearches(s, ThreadsFor(threads));
+  const MshResult r = RingSearches(s, ThreadsFor(threads), CellLayout::Auto, watch);
+  if (r.stopped) return r;
   if (!r.complete) report.Show(core::Msg::RegionInvalid);
   Heights(s);
   return r;

@@ -6,6 +6,7 @@
 // (gridding/engine.cpp).
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 
 #include "core/data_state.h"
@@ -18,6 +19,15 @@ inline constexpr int32_t kMaxRing = 50;
 struct MshResult {
   int32_t ringsRun = 0;   // searches made: 1 (ring 0 only) .. 51
   bool complete = false;  // every node holds three points
+  bool stopped = false;   // stopped on request: the node values were not computed
+};
+
+// A conversion watched from another thread: `stop` asks the ring searches to
+// end at the next lattice row; `rowsDone` counts the rows searched, out of
+// two passes over every row (2 × gridNy).
+struct MshWatch {
+  std::atomic<bool> stop{false};
+  std::atomic<int64_t> rowsDone{0};
 };
 
 // Slots 1..3 of every node set to the empty marker: distance emptyDist and
@@ -40,7 +50,10 @@ void Heights(core::DataState& s);
 // DataRead2 has succeeded on this state. The ring searches run on `threads`
 // threads (0: as many as there are cores); the result is the same for any
 // number.
-MshResult Msh(core::DataState& s, core::Reporter& report, int32_t threads = 0);
+// With `watch`, a stop request ends the searches early: the result says
+// stopped, no message is shown and the tables are left half searched.
+MshResult Msh(core::DataState& s, core::Reporter& report, int32_t threads = 0,
+              MshWatch* watch = nullptr);
 
 // The same gridding, each ring search offering every point to every node of
 // its ring (Sch). The reference for tests and benchmarks, slow on regions

@@ -159,3 +159,29 @@ TEST(Msh, SingleRepeatedPointUsesTheMean) {
 }
 
 }  // namespace
+
+TEST(Msh, WatchCountsBothPassesAndAStopEndsWithoutValuesOrMessages) {
+  DataState watched = WithPoints(PlanePoints());
+  Lattice(watched, "0", "0", "10", "10", "12", "9");
+  DataState plain = watched;
+  RecordingReporter r;
+  gridding::MshWatch watch;
+  const gridding::MshResult done = gridding::Msh(watched, r, 2, &watch);
+  gridding::Msh(plain, r, 2);
+  EXPECT_FALSE(done.stopped);
+  EXPECT_EQ(watch.rowsDone.load(), 2 * 9);
+  for (int32_t j = 1; j <= 9; ++j)
+    for (int32_t i = 1; i <= 12; ++i)
+      EXPECT_EQ(watched.nodes.Node(i, j).value, plain.nodes.Node(i, j).value);
+
+  // A far region leaves nodes short of points: stopped, the warning is not shown.
+  DataState far = WithPoints(PlanePoints());
+  Lattice(far, "500", "500", "900", "900", "30", "30");
+  RecordingReporter quiet;
+  gridding::MshWatch stop;
+  stop.stop = true;
+  const gridding::MshResult r2 = gridding::Msh(far, quiet, 2, &stop);
+  EXPECT_TRUE(r2.stopped);
+  EXPECT_TRUE(quiet.shown.empty());
+  EXPECT_EQ(stop.rowsDone.load(), 0);
+}
