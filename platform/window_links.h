@@ -50,6 +50,12 @@ class WindowLinks {
   // After a save in the checker: the main and calculation windows' file
   // lists are read again.
   virtual void RefreshFileLists() {}
+  // "ヘルプ" of any window: the help file opens in its viewer; a missing
+  // help file shows nothing.
+  virtual void ShowHelp() {}
+  // "HP": the program's web page opens in the desktop's browser; a desktop
+  // without one does nothing.
+  virtual void OpenWebPage() {}
   // "終了": the program ends, closing every window, saving nothing.
   virtual void Quit() {}
 };
