@@ -3,10 +3,7 @@
 #include <charconv>
 #include <ostream>
 
-#include "cli/stream_reporter.h"
-#include "core/grid_file.h"
 #include "core/numbers.h"
-#include "gridding/msh.h"
 
 namespace cli {
 
@@ -77,31 +74,33 @@ bool ParseReadOption(const std::vector<std::string>& args, size_t& i, ReadArgs& 
     return false;
   }
   const std::string& v = args[++i];
+  app::Controls& c = out.controls;
   if (opt == "--format") {
-    if (v == "nxyz") out.read.format = core::Format::NXyz;
-    else if (v == "ijz") out.read.format = core::Format::Ijz;
-    else if (v == "xyz") out.read.format = core::Format::Xyz;
+    if (v == "nxyz") c.combo1 = static_cast<int>(core::Format::NXyz);
+    else if (v == "ijz") c.combo1 = static_cast<int>(core::Format::Ijz);
+    else if (v == "xyz") c.combo1 = static_cast<int>(core::Format::Xyz);
     else {
       error = "--format takes nxyz, ijz or xyz";
       return false;
     }
   } else if (opt == "--nx") {
-    out.nx = v;
-    out.nxGiven = true;
+    out.typed.nx = v;
   } else if (opt == "--ny") {
-    out.ny = v;
-    out.nyGiven = true;
+    out.typed.ny = v;
   } else if (opt == "--region") {
-    out.regionGiven = true;
-    if (v == "all") {
-      for (auto& r : out.region) r.clear();
-    } else {
+    app::TypedRegion& t = out.typed;
+    t.region = true;
+    t.x1 = t.y1 = t.x2 = t.y2 = "";
+    if (v != "all") {
       const auto parts = SplitCommas(v);
       if (parts.size() != 4) {
         error = "--region takes X1,Y1,X2,Y2 or all";
         return false;
       }
-      for (int k = 0; k < 4; ++k) out.region[k] = parts[k];
+      t.x1 = parts[0];
+      t.y1 = parts[1];
+      t.x2 = parts[2];
+      t.y2 = parts[3];
     }
   } else {  // --axis
     const auto parts = SplitCommas(v);
@@ -109,26 +108,13 @@ bool ParseReadOption(const std::vector<std::string>& args, size_t& i, ReadArgs& 
       error = "--axis takes XMIN,XMAX,YMIN,YMAX";
       return false;
     }
-    out.read.axisMode = core::AxisMode::Manual;
-    out.read.text7 = parts[0];
-    out.read.text8 = parts[1];
-    out.read.text5 = parts[2];
-    out.read.text6 = parts[3];
+    c.combo6 = static_cast<int>(core::AxisMode::Manual);
+    c.text7 = parts[0];
+    c.text8 = parts[1];
+    c.text5 = parts[2];
+    c.text6 = parts[3];
   }
   return true;
-}
-
-core::RegionTexts RegionBoxes(const ReadArgs& a, const core::DataState& s) {
-  core::RegionTexts box = core::DefaultRegionTexts(a.read.format, s);
-  if (a.regionGiven) {
-    box.text21 = a.region[0];
-    box.text22 = a.region[1];
-    box.text23 = a.region[2];
-    box.text24 = a.region[3];
-  }
-  if (a.nxGiven) box.text25 = a.nx;
-  if (a.nyGiven) box.text26 = a.ny;
-  return box;
 }
 
 int RunGrid(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -184,24 +170,26 @@ int RunGrid(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     return kUsage;
   }
 
+  // A Draw, then a Convert, as the main window's Command1 does them twice.
   StreamReporter report(err);
-  core::DataState s;
-  s.dataFile = a.input;
-  s.gridFile = output.empty() ? core::GridFileName(a.input) : output;
-  if (core::DataRead1(a.read, s, report) != core::ReadStatus::Ok) return kDataError;
-
-  core::RegionTexts box = RegionBoxes(a, s);
-  if (core::DataRead2(a.read.format, box, s, report) != core::LatticeStatus::Ok)
-    return report.Saw(core::Msg::NoData) ? kDataError : kUsage;
-  const gridding::MshResult r = literal ? gridding::MshLiteral(s, report) : gridding::Msh(s, report, threads);
-  if (!core::DataWrite(s, digits)) {
-    report.Show(core::Msg::GridWriteFailed);
-    return kDataError;
-  }
+  CliHost host(report);
+  host.threads = threads;
+  host.digits = digits;
+  host.literal = literal;
+  app::Controls& c = a.controls;
+  app::MainState m;
+  m.data.dataFile = a.input;
+  m.data.gridFile = output.empty() ? core::GridFileName(a.input) : output;
+  const app::CommandResult drawn = app::Command1_Click(c, m, host, &a.typed);
+  if (drawn.draw.read != core::ReadStatus::Ok || drawn.draw.outOfMemory) return kDataError;
+  const app::ConvertResult r = app::Command1_Click(c, m, host).convert;
+  if (!r.latticeSet) return r.refusedNoData ? kDataError : kUsage;
+  if (!r.written) return kDataError;
+  const core::DataState& s = m.data;
   out << "grid written to " << s.gridFile << " (" << s.gridNx << " x " << s.gridNy
       << " nodes, region " << core::FormatGeneral(s.gridX1) << ".." << core::FormatGeneral(s.gridX2)
       << " x " << core::FormatGeneral(s.gridY1) << ".." << core::FormatGeneral(s.gridY2) << ", "
-      << r.ringsRun << (r.ringsRun == 1 ? " ring search" : " ring searches") << ")\n";
+      << r.msh.ringsRun << (r.msh.ringsRun == 1 ? " ring search" : " ring searches") << ")\n";
   return report.shown.empty() ? kOk : kWarning;
 }
 

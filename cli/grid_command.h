@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "core/data_read.h"
-#include "core/lattice.h"
+#include "app/driver.h"
+#include "cli/stream_reporter.h"
 
 namespace cli {
 
@@ -19,14 +19,13 @@ enum Exit : int {
   kWarning = 3,     // the grid was written after a warning
 };
 
-// The options shared by every command that reads an input file.
+// The options shared by every command that reads an input file, as the
+// main window's controls hold them, and the boxes typed over the Draw's
+// proposal.
 struct ReadArgs {
   std::string input;
-  core::ReadOptions read;
-  bool regionGiven = false;  // --region: the boxes below replace the default
-  std::string region[4];     // Text21, Text22, Text23, Text24
-  std::string nx, ny;        // Text25, Text26 when given
-  bool nxGiven = false, nyGiven = false;
+  app::Controls controls;
+  app::TypedRegion typed;
 };
 
 // The parts of "a,b,c" between commas ("" gives one empty part).
@@ -38,9 +37,22 @@ std::vector<std::string> SplitCommas(const std::string& text);
 bool ParseReadOption(const std::vector<std::string>& args, size_t& i, ReadArgs& out, bool& handled,
                      std::string& error);
 
-// The Convert Region boxes of a conversion: the Draw's default texts, with
-// the given region and node counts put in their place.
-core::RegionTexts RegionBoxes(const ReadArgs& a, const core::DataState& s);
+// The host of a command without a window: messages to the stream of
+// `report`, no picture, no settings file.
+class CliHost : public app::Host {
+ public:
+  explicit CliHost(StreamReporter& report) : report_(report) {}
+  core::Reporter& reporter() override { return report_; }
+  int32_t Threads() const override { return threads; }
+  int Digits() const override { return digits; }
+  bool LiteralSchedule() const override { return literal; }
+  int32_t threads = 0;
+  int digits = 15;
+  bool literal = false;
+
+ private:
+  StreamReporter& report_;
+};
 
 int RunGrid(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 

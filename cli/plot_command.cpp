@@ -61,40 +61,38 @@ namespace {
 
 struct PlotArgs {
   ReadArgs read;
-  render::PlotControls controls;
-  render::PlotSize size = render::PlotSize::A;
-  std::string lineFile, angle = "0";
+  std::string lineFile;
   std::string png, wmf, pdf;
 };
 
-// Parses the plot's own options; returns an error text, empty when fine.
+// Parses the plot's own options into the controls they stand for; returns
+// an error text, empty when fine.
 std::string ParsePlotOption(const std::string& opt, const std::string& v, PlotArgs& a) {
-  render::PlotControls& c = a.controls;
-  if (opt == "--points") c.pointSizeText = v;
+  app::Controls& c = a.read.controls;
+  if (opt == "--points") c.combo7Text = v;
   else if (opt == "--lines") a.lineFile = v;
-  else if (opt == "--angle") a.angle = v;
+  else if (opt == "--angle") c.combo9Text = v;
   else if (opt == "--meter") {
     const std::vector<std::string> parts = SplitCommas(v);
     if (parts.size() != 2) return "--meter takes LOW,HIGH";
-    a.read.read.text3 = parts[0];
-    a.read.read.text2 = parts[1];
-    a.read.read.colourMode = core::ColourMode::Manual;
-    c.meterMode = core::ColourMode::Manual;
+    c.text3 = parts[0];
+    c.text2 = parts[1];
+    c.combo2 = static_cast<int>(core::ColourMode::Manual);
   } else if (opt == "--size") {
-    if (v == "A" || v == "a") a.size = render::PlotSize::A;
-    else if (v == "B" || v == "b") a.size = render::PlotSize::B;
-    else if (v == "C" || v == "c") a.size = render::PlotSize::C;
+    if (v == "A" || v == "a") c.command7 = render::CaptionOf(render::PlotSize::A);
+    else if (v == "B" || v == "b") c.command7 = render::CaptionOf(render::PlotSize::B);
+    else if (v == "C" || v == "c") c.command7 = render::CaptionOf(render::PlotSize::C);
     else return "--size takes A, B or C";
-  } else if (opt == "--header") c.headerText = v;
+  } else if (opt == "--header") c.text4 = v;
   else if (opt == "--header-font") {
     const int n = v.size() == 1 ? v[0] - '0' : 0;
     if (n < 1 || n > 4) return "--header-font takes 1, 2, 3 or 4";
-    c.headerFace = render::kHeaderFaces[n - 1];
-  } else if (opt == "--header-size") c.headerSizeText = v;
+    c.combo3 = n - 1;
+  } else if (opt == "--header-size") c.combo4Text = v;
   else if (opt == "--header-align") {
-    if (v == "left") c.headerAlign = render::HeaderAlign::Left;
-    else if (v == "centre" || v == "center") c.headerAlign = render::HeaderAlign::Centre;
-    else if (v == "right") c.headerAlign = render::HeaderAlign::Right;
+    if (v == "left") c.combo5 = static_cast<int>(render::HeaderAlign::Left);
+    else if (v == "centre" || v == "center") c.combo5 = static_cast<int>(render::HeaderAlign::Centre);
+    else if (v == "right") c.combo5 = static_cast<int>(render::HeaderAlign::Right);
     else return "--header-align takes left, centre or right";
   } else if (opt == "--png") a.png = v;
   else if (opt == "--wmf") a.wmf = v;
@@ -102,6 +100,26 @@ std::string ParsePlotOption(const std::string& opt, const std::string& v, PlotAr
   else return "unknown option " + opt;
   return {};
 }
+
+// zentu-cli plot draws the screen page on a picture of its own.
+class PlotHost : public CliHost {
+ public:
+  PlotHost(StreamReporter& report, platform::ScreenPage* picture) : CliHost(report), picture_(picture) {}
+  render::ScreenMetrics Screen() const override { return {15, 15}; }
+  void ClearPicture() override {
+    if (picture_) picture_->Clear();
+  }
+  bool HasPicture() const override { return picture_ != nullptr; }
+  void Paint(const render::PageLayout& page,
+             const std::function<void(render::Target&)>& paint) override {
+    if (!picture_) return;
+    platform::ScreenCanvas canvas(*picture_, page);
+    paint(canvas.target());
+  }
+
+ private:
+  platform::ScreenPage* picture_;
+};
 
 bool IsPlotOption(const std::string& opt) {
   static const char* const kOptions[] = {"--points", "--lines", "--angle", "--meter", "--size",
@@ -143,6 +161,10 @@ bool WritePdf(const std::string& path, const render::ScreenMetrics& screen, cons
 
 int RunPlot(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   PlotArgs a;
+  // The header as a first start sets it: size "4", left aligned.
+  a.read.controls.combo4 = 3;
+  a.read.controls.combo4Text = "4";
+  a.read.controls.combo5 = static_cast<int>(render::HeaderAlign::Left);
   for (size_t i = 0; i < args.size(); ++i) {
     bool handled = false;
     std::string error;
@@ -181,23 +203,22 @@ int RunPlot(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     return kUsage;
   }
 
-  render::PlotControls& c = a.controls;
-  c.format = a.read.read.format;
-  // Overlay lines are in data units: never drawn over an ijz lattice.
-  c.linesOn = !a.lineFile.empty() && c.format != core::Format::Ijz;
-
-  StreamReporter report(err);
-  core::DataState s;
-  s.dataFile = a.read.input;
-  if (core::DataRead1(a.read.read, s, report) != core::ReadStatus::Ok) return kDataError;
-  core::LineSet lines;
-  if (c.linesOn) {
-    lines.lineFile = a.lineFile;
-    core::ReadLineFile(a.angle, lines);
-  }
-
+  // The Draw of the main window, on a screen page when the PNG is wanted.
+  app::Controls& c = a.read.controls;
+  c.combo8 = a.lineFile.empty() ? 0 : 1;
+  app::MainState m;
+  m.data.dataFile = a.read.input;
+  m.lines.lineFile = a.lineFile;
   platform::EnsureGuiApplication();
   const render::ScreenMetrics screen{15, 15};  // a 96 dpi screen
+  platform::ScreenPage picture(screen);
+  StreamReporter report(err);
+  PlotHost host(report, a.png.empty() ? nullptr : &picture);
+  const app::DrawResult drawn = app::Command1_Click(c, m, host, &a.read.typed).draw;
+  if (drawn.read != core::ReadStatus::Ok || drawn.outOfMemory) return kDataError;
+  const core::DataState& s = m.data;
+  const core::LineSet& lines = m.lines;
+  const render::PlotControls plot = app::PlotControlsOf(c);
   int status = report.shown.empty() ? kOk : kWarning;
   auto wrote = [&](const std::string& what, const std::string& path, bool ok) {
     if (ok) {
@@ -208,27 +229,17 @@ int RunPlot(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     }
   };
 
-  if (!a.png.empty()) {
-    const render::PageLayout page = render::Scl(a.size, screen);
-    platform::ScreenPage picture(screen);
-    render::RegionFrame frame;
-    {
-      platform::ScreenCanvas canvas(picture, page);
-      const core::RegionTexts box = RegionBoxes(a.read, s);
-      render::DrawScreenPlot(page, s, lines, c, box, frame, canvas.target());
-    }
-    wrote("screen page", a.png, WritePng(picture.WindowPart(page), a.png));
-  }
+  if (!a.png.empty()) wrote("screen page", a.png, WritePng(picture.WindowPart(m.page), a.png));
   if (!a.wmf.empty()) {
     platform::QtScreenMeasurer measure(screen);
-    const render::MetafileExport meta = render::RecordMetafile(screen, s, lines, c, measure);
+    const render::MetafileExport meta = render::RecordMetafile(screen, s, lines, plot, measure);
     // A metafile file carries the placeable header in front of the metafile
     // the clipboard would get, so that readers know its size.
     const std::vector<uint8_t> file = render::WithPlaceableHeader(
         meta.metafile, static_cast<int16_t>(meta.page.metaExtX), static_cast<int16_t>(meta.page.metaExtY), 1440);
     wrote("metafile", a.wmf, core::WriteFileReplacing(a.wmf, std::string(file.begin(), file.end())));
   }
-  if (!a.pdf.empty()) wrote("printed page", a.pdf, WritePdf(a.pdf, screen, s, lines, c));
+  if (!a.pdf.empty()) wrote("printed page", a.pdf, WritePdf(a.pdf, screen, s, lines, plot));
   return status;
 }
 

@@ -1,5 +1,6 @@
 #include "core/lattice.h"
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -61,14 +62,14 @@ std::string AsI(double v) {
   return FormatMask(r, "0");  // beyond the 64-bit range: still a plain integer text
 }
 
-// "as I" and then the floor rule: a count of 1 or less becomes "2".
+}  // namespace
+
 std::string CountText(double v) {
   std::string t = AsI(v);
-  if (*ParseNumber(t) <= 1) t = "2";
+  const std::optional<double> back = ParseNumber(t);
+  if (!back || *back <= 1) t = "2";
   return t;
 }
-
-}  // namespace
 
 LatticeStatus DataRead2(Format format, RegionTexts& box, DataState& s, Reporter& report) {
   if (s.nData < 1) {
@@ -136,7 +137,8 @@ RegionTexts DefaultRegionTexts(Format format, const DataState& s) {
     t.text22 = AsR(y1);
     t.text23 = AsR(x2);
     t.text24 = AsR(y2);
-    const double n = std::sqrt(static_cast<double>(s.nData)) / 2;
+    // A count error may leave a negative count: no point to spread.
+    const double n = std::sqrt(static_cast<double>(std::max(s.nData, 0))) / 2;
     t.text25 = CountText(n);
     t.text26 = CountText(n);
   }

@@ -36,4 +36,8 @@ LatticeStatus DataRead2(Format format, RegionTexts& box, DataState& s, Reporter&
 // least "2").
 RegionTexts DefaultRegionTexts(Format format, const DataState& s);
 
+// A proposed node count as a box shows it: rounded half to even, and "2"
+// when that is 1 or less or no number at all.
+std::string CountText(double v);
+
 }  // namespace core
