@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
+#include <cstdlib>
 #include <filesystem>
 
 #include "app/options.h"
@@ -229,6 +232,39 @@ TEST(Command1, ConvertsAgainWithoutADrawAndReplacesTheGrid) {
   w.Click();
   EXPECT_EQ(w.m.data.gridNx, 5);
   EXPECT_NE(ReadFile(w.m.data.gridFile), first);
+}
+
+}  // namespace
+
+namespace {
+
+// A Convert in a process whose address space is capped at 700 MB: a lattice
+// of 9,000,000 nodes (about 940 MB of tables) is refused with a message,
+// nothing is written, and the same window then converts a small lattice.
+// Returns 0 when all of that holds.
+int ConvertBeyondTheMemory() {
+  TempFolder folder;
+  Window w(folder);
+  w.Click();
+  rlimit limit{};
+  getrlimit(RLIMIT_AS, &limit);
+  limit.rlim_cur = 700ull << 20;
+  if (setrlimit(RLIMIT_AS, &limit) != 0) return 1;
+  w.c.region.text25 = w.c.region.text26 = "3000";
+  const app::ConvertResult big = w.Click().convert;
+  if (!big.outOfMemory || big.written || std::filesystem::exists(w.m.data.gridFile)) return 2;
+  if (w.host.report.shown != std::vector{Msg::OutOfMemory} || w.c.command1 != "変換") return 3;
+  w.c.region.text25 = w.c.region.text26 = "20";
+  if (!w.Click().convert.written) return 4;
+  return 0;
+}
+
+TEST(Command1, ALatticeBeyondTheMemoryIsRefusedAndTheWindowGoesOn) {
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+  GTEST_SKIP() << "the sanitizers reserve more address space than the cap leaves";
+#else
+  EXPECT_EXIT(std::exit(ConvertBeyondTheMemory()), testing::ExitedWithCode(0), "");
+#endif
 }
 
 }  // namespace
