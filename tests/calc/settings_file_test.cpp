@@ -37,11 +37,11 @@ TEST(CalcSettings, PartialFilesSetOnlyTheLinesTheyHold) {
 TEST(CalcSettings, WrittenFileReadsBack) {
   testing_support::TempFolder folder;
   EXPECT_FALSE(calc::ReadCalcSettings(folder.path()));
-  ASSERT_TRUE(calc::WriteCalcSettings(folder.path(), "/", "/tmp/x y", "line*.dat", 10));
-  EXPECT_EQ(testing_support::ReadFile(folder.path() + "/Zentu2.pth"), "/\r\n/tmp/x y\r\nline*.dat\r\n10\r\n");
+  ASSERT_TRUE(calc::WriteCalcSettings(folder.path(), "/", "/data/x y", "line*.dat", 10));
+  EXPECT_EQ(testing_support::ReadFile(folder.path() + "/Zentu2.pth"), "/\r\n/data/x y\r\nline*.dat\r\n10\r\n");
   const auto s = calc::ReadCalcSettings(folder.path());
   ASSERT_TRUE(s);
-  EXPECT_EQ(s->folder, "/tmp/x y");
+  EXPECT_EQ(s->folder, "/data/x y");
   EXPECT_EQ(s->operation, 10);
   EXPECT_FALSE(calc::WriteCalcSettings(folder.path() + "/missing", "/", "/", "*.dat", 0));
 }
