@@ -218,7 +218,7 @@ void CalcWindow::Connect() {
 void CalcWindow::Load() {
   wide_.pathShowsEnd = false;
   Command6->setText(FromUtf8(kRefreshCaption));
-  options_->setExclusive(false);  // only so can both be cleared
+  options_->setExclusive(false);  // so that both can be cleared
   Option1->setChecked(false);
   Option2->setChecked(false);
   options_->setExclusive(true);
