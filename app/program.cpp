@@ -11,8 +11,21 @@ Program::Program(const std::string& programFolder) : folder_(programFolder) {
 
 Program::~Program() = default;
 
-void Program::OpenChecker(int caller, QLineEdit* box) { (void)caller, (void)box; }
-void Program::ShowCalculation() {}
+void Program::OpenChecker(int caller, QLineEdit* box) {
+  shared_.checkerCaller = caller;
+  (void)box;
+}
+
+void Program::ShowCalculation() {
+  if (!calc_) {
+    calc_ = std::make_unique<calc::CalcWindow>(folder_, main_->state().data, calcReport_, shared_, *this);
+    calcReport_.SetParent(calc_.get());
+  }
+  main_->hide();
+  calc_->Open();
+  calc_->raise();
+}
+
 void Program::ShowMain() {
   main_->show();
   main_->raise();

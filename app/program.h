@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/main_window.h"
+#include "calc/calc_window.h"
 #include "platform/box_reporter.h"
 #include "platform/settings_store.h"
 #include "platform/window_links.h"
@@ -36,6 +37,10 @@ class Program : public platform::WindowLinks {
   platform::QtSettingsStore settings_;
   platform::ProgramWide shared_;
   std::unique_ptr<MainWindow> main_;
+  // The calculation window, made at its first opening; each window shows its
+  // messages over itself.
+  platform::BoxReporter calcReport_;
+  std::unique_ptr<calc::CalcWindow> calc_;
 };
 
 }  // namespace app

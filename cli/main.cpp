@@ -1,9 +1,10 @@
-// zentu-cli: the conversion of the main window without a window, for scripts
-// and batch work.
+// zentu-cli: the conversion of the main window and the grid arithmetic of
+// the calculation window without a window, for scripts and batch work.
 #include <iostream>
 #include <string>
 #include <vector>
 
+#include "cli/calc_command.h"
 #include "cli/grid_command.h"
 #ifdef ZENTU_WITH_PLOT
 #include "cli/plot_command.h"
@@ -15,6 +16,8 @@ const char* const kUsage =
     "\n"
     "commands:\n"
     "  grid INPUT [options]   convert a data file into an ijz grid file\n"
+    "  calc OP A [B] [options]\n"
+    "                         combine ijz grids as the calculation window does\n"
 #ifdef ZENTU_WITH_PLOT
     "  plot INPUT [options]   write the plot as PNG, metafile or PDF\n"
 #endif
@@ -31,6 +34,7 @@ int main(int argc, char** argv) {
   const std::string command = args[0];
   args.erase(args.begin());
   if (command == "grid") return cli::RunGrid(args, std::cout, std::cerr);
+  if (command == "calc") return cli::RunCalc(args, std::cout, std::cerr);
 #ifdef ZENTU_WITH_PLOT
   if (command == "plot") return cli::RunPlot(args, std::cout, std::cerr);
 #endif

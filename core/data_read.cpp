@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "core/fields.h"
+#include "core/ijz_grid.h"
 #include "core/numbers.h"
 #include "core/text_file.h"
 
@@ -23,14 +24,10 @@ ColourMode ColourModeFromIndex(int index) {
 
 namespace {
 
-int32_t HeldPoints(const DataState& s) {
-  return s.xData.empty() ? 0 : static_cast<int32_t>(s.xData.size() - 1);
-}
-
 // A count error keeps the old arrays; nData takes the new count, but never
-// more than the arrays hold, so that nothing reads past them.
+// more than the arrays hold.
 ReadStatus CountError(int64_t count, DataState& s, Reporter& report) {
-  s.nData = static_cast<int32_t>(std::min<int64_t>(count, HeldPoints(s)));
+  SetDataCount(s, count);
   report.Show(Msg::DataCountInvalid);
   return ReadStatus::CountError;
 }
@@ -121,34 +118,38 @@ ReadStatus DataRead1Bytes(const ReadOptions& opt, std::string_view bytes, DataSt
       break;
     }
     case Format::Ijz: {
-      int32_t nx = 0, ny = 0;
-      if (!in.NextCount(nx) || !in.NextCount(ny)) return CountError(s.nData, s, report);
-      const int64_t n = static_cast<int64_t>(nx) * ny;
-      if (n > INT32_MAX) return CountError(s.nData, s, report);
-      if (nx < 1 || ny < 1) return CountError(std::min<int64_t>(n, 0), s, report);
-      s.inNx = nx;
-      s.inNy = ny;
-      if (n < 3) return CountError(n, s, report);
-      StartArrays(s, n, fieldsInFile);
-      for (int32_t j = 1; j <= ny; ++j) {
-        for (int32_t i = 1; i <= nx; ++i) {
-          double z;
-          if (!in.Next(z)) {
-            // The failing node's position was set before its value was read.
-            const size_t k = s.xData.size();
-            const ReadStatus st = DataError(s, static_cast<int32_t>(n), fieldsInFile, report);
-            if (k < s.xData.size()) {
-              s.xData[k] = i;
-              s.yData[k] = j;
-            }
-            return st;
-          }
-          s.xData.push_back(i);
-          s.yData.push_back(j);
-          s.zData.push_back(z);
-        }
+      const IjzGrid g = ReadIjzGrid(bytes);
+      switch (g.status) {
+        case IjzStatus::SizeUnreadable:
+        case IjzStatus::SizeTooLarge:
+          return CountError(s.nData, s, report);
+        case IjzStatus::SizeNotPositive:
+          return CountError(std::min<int64_t>(g.Count(), 0), s, report);
+        case IjzStatus::CountBelowThree:
+          s.inNx = g.nx;
+          s.inNy = g.ny;
+          return CountError(g.Count(), s, report);
+        case IjzStatus::Ok:
+        case IjzStatus::DataError:
+          break;
       }
-      s.nData = static_cast<int32_t>(n);
+      s.inNx = g.nx;
+      s.inNy = g.ny;
+      // Node k (1-based) lies at lattice position i, j; the failing node's
+      // position was set before its value was read, later ones stay 0.
+      const size_t held = g.z.size();
+      const size_t placed = std::min<size_t>(static_cast<size_t>(g.valuesRead) + 1, held);
+      for (auto* a : {&s.xData, &s.yData, &s.zData}) a->assign(held + 1, 0.0);
+      for (size_t k = 1; k <= placed; ++k) {
+        s.xData[k] = static_cast<double>((k - 1) % static_cast<size_t>(g.nx) + 1);
+        s.yData[k] = static_cast<double>((k - 1) / static_cast<size_t>(g.nx) + 1);
+      }
+      std::copy(g.z.begin(), g.z.end(), s.zData.begin() + 1);
+      s.nData = static_cast<int32_t>(held);
+      if (g.status == IjzStatus::DataError) {
+        report.Show(Msg::DataInvalid);
+        return ReadStatus::DataError;
+      }
       break;
     }
     case Format::Xyz: {

@@ -3,6 +3,7 @@
 // lattice, and the per-node nearest-point tables (NodeTable).
 #pragma once
 
+#include <algorithm>
 #include <cassert>
 #include <cmath>
 #include <cstdint>
@@ -93,6 +94,18 @@ struct DataState {
 
   NodeTable nodes;  // nearX, nearY, nearZ, nearDist
 };
+
+// Points the arrays hold (index 1..).
+inline int32_t HeldPoints(const DataState& s) {
+  return s.xData.empty() ? 0 : static_cast<int32_t>(s.xData.size() - 1);
+}
+
+// Sets nData to a count that another reading announced (a failed ijz read,
+// the calculation window's grids), but never beyond the points the arrays
+// hold, so that nothing that loops over 1..nData reads past them.
+inline void SetDataCount(DataState& s, int64_t count) {
+  s.nData = static_cast<int32_t>(std::min<int64_t>(count, HeldPoints(s)));
+}
 
 // Length of the convert region's diagonal: the distance held by an empty slot.
 // Computed in one place so that the exact-equality test of emptiness holds.

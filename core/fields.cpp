@@ -94,4 +94,18 @@ bool FieldReader::NextCount(int32_t& n) {
   return true;
 }
 
+bool FieldReader::NextInteger(int32_t& n) {
+  while (p_ < end_ && IsSeparator(*p_)) ++p_;
+  if (p_ == end_) return false;
+  const char* b = p_;
+  while (p_ < end_ && !IsSeparator(*p_)) ++p_;
+  // std::from_chars takes a leading "-" but not a "+".
+  if (*b == '+' && (++b == p_ || *b == '-')) return false;
+  int32_t v = 0;
+  const auto r = std::from_chars(b, p_, v, 10);
+  if (r.ec != std::errc() || r.ptr != p_) return false;
+  n = v;
+  return true;
+}
+
 }  // namespace core

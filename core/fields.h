@@ -21,6 +21,11 @@ class FieldReader {
   // in 32 bits. False as Next, or when it does not fit.
   bool NextCount(int32_t& n);
 
+  // The next field as an integer written as one: an optional sign and
+  // decimal digits only ("3", "-2", "+007"), within 32 bits. "3.0", "3E0"
+  // and anything else give false; the field is consumed either way.
+  bool NextInteger(int32_t& n);
+
   // Bytes not yet read; an upper bound for the number of fields left is half
   // of it plus one.
   size_t Remaining() const { return static_cast<size_t>(end_ - p_); }

@@ -56,6 +56,12 @@ MessageText TextOf(Msg m) {
       return {"Data Error", "ＡとＢでデータ数(ｎx，ｎy)の対応が不正です。処理を中断します。"};
     case Msg::CalcNotSquare:
       return {"Data Error", "Ａでデータ数(ｎx，ｎy)の対応が不正(nx<>ny)です。処理を中断します。"};
+    case Msg::CalcGridUnread:
+      return {"Data Error",
+              "%1のデータが読み込まれていないか、データ数(ｎx，ｎy)と一致しません。"
+              "ファイルを指定し直して下さい。処理を中断します。"};
+    case Msg::CalcOverflow:
+      return {"Data Error", "演算結果が数値の範囲を越えます。ａ，ｂまたはデータを見直して下さい。処理を中断します。"};
 
     case Msg::FileExistsOverwrite:
       return {"", "ファイルが存在します。上書きしてもいいですか。", Icon::Question, Buttons::YesNo};

@@ -38,6 +38,9 @@ enum class Msg {
   CalcBNotSet,        // b empty (operations other than 1 and 2)
   CalcSizeMismatch,   // operation 0..2 with A and B of different sizes
   CalcNotSquare,      // operation 5 or 9 with nx != ny
+  // The calculation window: a run that cannot finish writes nothing.
+  CalcGridUnread,     // %1 ("Ａ" or "Ｂ") does not hold what its size fields announce
+  CalcOverflow,       // a result beyond the range of a double
 
   // The checker window and its loader.
   FileExistsOverwrite,  // question (Yes/No): overwrite another existing file?

@@ -89,6 +89,8 @@ TEST(DataRead1, CountErrorsKeepThePreviousPoints) {
       {"-5\r\n", Format::NXyz, -5},
       {"-2 3\r\n", Format::Ijz, -6},
       {"70000 70000\r\n1\r\n", Format::Ijz, 4},  // product beyond 32 bits: count unchanged
+      {"2.0 2\r\n1 2 3 4\r\n", Format::Ijz, 4},   // a lattice size must be an integer
+      {"-2 -3\r\n1 2 3 4 5 6\r\n", Format::Ijz, 0},
       {"abc\r\n", Format::NXyz, 4},               // no count at all
       {"", Format::NXyz, 4},
   };

@@ -66,3 +66,29 @@ TEST(FastFieldRead, RandomDecimalsMatchFromChars) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(FieldReader, IntegersAreWrittenAsIntegers) {
+  const struct { const char* field; bool ok; int32_t n; } cases[] = {
+      {"3", true, 3}, {"-2", true, -2}, {"+007", true, 7}, {"2147483647", true, INT32_MAX},
+      {"-2147483648", true, INT32_MIN}, {"2147483648", false, 0}, {"3.0", false, 0},
+      {"3.", false, 0}, {"3E0", false, 0}, {"+-3", false, 0}, {"--3", false, 0}, {"+", false, 0},
+      {"-", false, 0}, {"3x", false, 0}, {"", false, 0}};
+  for (const auto& c : cases) {
+    int32_t n = 0;
+    core::FieldReader in(c.field);
+    EXPECT_EQ(in.NextInteger(n), c.ok) << c.field;
+    if (c.ok) {
+      EXPECT_EQ(n, c.n) << c.field;
+    }
+  }
+  // A refused field is consumed: the next read starts after it.
+  core::FieldReader in(" 3.0,, 4\r\n");
+  int32_t n = 0;
+  EXPECT_FALSE(in.NextInteger(n));
+  EXPECT_TRUE(in.NextInteger(n));
+  EXPECT_EQ(n, 4);
+}
+
+}  // namespace
