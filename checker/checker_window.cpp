@@ -101,6 +101,7 @@ void CheckerWindow::BuildControls() {
   connect(Command11, &QPushButton::clicked, this, &CheckerWindow::Command11_Click);
   connect(Command2, &QPushButton::clicked, this, &CheckerWindow::Command2_Click);
   connect(RichTextBox1, &QPlainTextEdit::textChanged, this, [this] { Edited(true); });
+  connect(RichTextBox1->document(), &QTextDocument::contentsChanged, this, [this] { ++textVersion_; });
   connect(Text2_0, &QLineEdit::textChanged, this, [this] { Edited(false); });
   connect(Text2_1, &QLineEdit::textChanged, this, [this] { Edited(false); });
 }
@@ -143,6 +144,7 @@ void CheckerWindow::LoadTextFile(QLineEdit* box, int widthTwips) {
   LoadedText loaded = LoadText(*bytes, report_);
   bytes.reset();
   SetEditorText(*RichTextBox1, loaded.text);
+  KeepFileText(std::move(loaded.text));
   Text2_0->setText(FromUtf8(parts.folder));
   Text2_1->setText(FromUtf8(parts.name));
   opened_ = path;
@@ -165,7 +167,9 @@ int CheckerWindow::TextAreaWidthTwips() const {
 
 void CheckerWindow::Save(bool rename) {
   const std::string target = core::JoinPath(ToPath(Text2_0->text()), ToPath(Text2_1->text()));
-  const std::optional<std::string> bytes = Encode(EditorFileText(*RichTextBox1) + "\r\n", encoding_);
+  std::string text = TakeFileText();
+  text += "\r\n";
+  const std::optional<std::string> bytes = Encode(std::move(text), encoding_);
   SaveStatus status = SaveStatus::WriteFailed;
   if (!bytes) {
     report_.Show(core::Msg::CheckerNotEncodable);
@@ -181,6 +185,17 @@ void CheckerWindow::Save(bool rename) {
   links_.RefreshFileLists();
 }
 
+std::string CheckerWindow::TakeFileText() {
+  if (keptVersion_ != textVersion_) return EditorFileText(*RichTextBox1);
+  keptVersion_ = ~0ull;
+  return std::move(keptText_);
+}
+
+void CheckerWindow::KeepFileText(std::string text) {
+  keptText_ = std::move(text);
+  keptVersion_ = textVersion_;
+}
+
 void CheckerWindow::Command3_Click() {
   if (undoTarget_)
     RichTextBox1->undo();
@@ -190,12 +205,14 @@ void CheckerWindow::Command3_Click() {
 
 void CheckerWindow::Command4_Click() {
   platform::BusyCursor busy;
-  const std::string text = EditorFileText(*RichTextBox1);
-  const std::string normal = NormaliseLineBreaks(text);
-  if (normal != text)
-    ReplaceEditorText(*RichTextBox1, normal);
-  else
+  std::string text = TakeFileText();
+  if (!IsNormalised(text)) {
+    text = NormaliseLineBreaks(text);
+    ReplaceEditorText(*RichTextBox1, text);
+  } else {
     Edited(true);  // nothing to change, yet it counts as an edit of the text
+  }
+  KeepFileText(std::move(text));
 }
 
 void CheckerWindow::Command6_Click() { OpenBrowser(!browserOpen_); }

@@ -19,6 +19,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QWidget>
+#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -97,6 +98,11 @@ class CheckerWindow : public QWidget {
   void Text2_0_Click();
 
   void Save(bool rename);
+  // The text as the file will hold it: kept from its loading or "改行変換"
+  // while the editor is unchanged (a million lines take a while to read back
+  // out of the editor), read out of the editor otherwise. Taking it forgets it.
+  std::string TakeFileText();
+  void KeepFileText(std::string text);
   void Edited(bool inText);
   void ShowEditButtons(bool shown);
   void OpenBrowser(bool open);
@@ -112,6 +118,9 @@ class CheckerWindow : public QWidget {
   bool readOnly_ = false;
   bool undoTarget_ = false;  // the last edit was in the text (true) or a path box
   bool browserOpen_ = false;
+  std::string keptText_;
+  uint64_t textVersion_ = 0;      // counts the editor's changes
+  uint64_t keptVersion_ = ~0ull;  // the version keptText_ belongs to
 
   QPlainTextEdit* RichTextBox1;
   QLineEdit* Text2_0;

@@ -128,11 +128,11 @@ bool IsUtf8(std::string_view bytes) {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
-DecodedText Decode(std::string_view bytes) {
+DecodedText Decode(std::string bytes) {
   if (IsUtf8(bytes)) {
-    if (bytes.substr(0, 3) == kByteOrderMark)
-      return {std::string(bytes.substr(3)), Encoding::Utf8Bom, true};
-    return {std::string(bytes), Encoding::Utf8, true};
+    if (std::string_view(bytes).substr(0, 3) != kByteOrderMark) return {std::move(bytes), Encoding::Utf8, true};
+    bytes.erase(0, 3);
+    return {std::move(bytes), Encoding::Utf8Bom, true};
   }
   size_t none = 0;
   if (std::optional<std::string> text = Converter("UTF-8", "CP932").Run(bytes, nullptr, none)) {
@@ -147,9 +147,9 @@ DecodedText Decode(std::string_view bytes) {
   return {std::move(utf), Encoding::Utf8, false};
 }
 
-std::optional<std::string> Encode(std::string_view utf8, Encoding encoding) {
-  if (encoding == Encoding::Utf8) return std::string(utf8);
-  if (encoding == Encoding::Utf8Bom) return std::string(kByteOrderMark) + std::string(utf8);
+std::optional<std::string> Encode(std::string utf8, Encoding encoding) {
+  if (encoding == Encoding::Utf8) return utf8;
+  if (encoding == Encoding::Utf8Bom) return utf8.insert(0, kByteOrderMark);
   size_t none = 0;
   return Converter("CP932", "UTF-8").Run(utf8, nullptr, none);
 }

@@ -30,9 +30,10 @@ struct DecodedText {
 // is read as CP932. Bytes that
 // neither can read become U+FFFD, in whichever of the two readings needs
 // fewer of them.
-DecodedText Decode(std::string_view bytes);
+DecodedText Decode(std::string bytes);
 
-// `utf8` in `encoding`; nothing when a character has no code there.
-std::optional<std::string> Encode(std::string_view utf8, Encoding encoding);
+// `utf8` in `encoding`; nothing when a character has no code there. UTF-8
+// is handed back as it is, without a copy.
+std::optional<std::string> Encode(std::string utf8, Encoding encoding);
 
 }  // namespace checker

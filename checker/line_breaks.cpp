@@ -1,5 +1,8 @@
 #include "checker/line_breaks.h"
 
+#include <algorithm>
+#include <cstring>
+
 namespace checker {
 
 namespace {
@@ -7,14 +10,21 @@ namespace {
 constexpr std::string_view kLineSeparator = "\xE2\x80\xA8";       // U+2028
 constexpr std::string_view kParagraphSeparator = "\xE2\x80\xA9";  // U+2029
 
-// The length of the editor break at text[i] ("\n", U+2028, U+2029), or 0.
-size_t EditorBreakAt(std::string_view text, size_t i) {
-  if (text[i] == '\n') return 1;
+// True when a separator of the editor (U+2028, U+2029) starts at text[i].
+bool IsEditorBreak(std::string_view text, size_t i) {
   const std::string_view rest = text.substr(i, 3);
-  return rest == kLineSeparator || rest == kParagraphSeparator ? 3 : 0;
+  return rest == kLineSeparator || rest == kParagraphSeparator;
 }
 
 }  // namespace
+
+bool IsNormalised(std::string_view text) {
+  for (size_t i = text.find('\r'); i != std::string_view::npos; i = text.find('\r', i + 1))
+    if (i + 1 == text.size() || text[i + 1] != '\n') return false;
+  for (size_t i = text.find('\n'); i != std::string_view::npos; i = text.find('\n', i + 1))
+    if (i == 0 || text[i - 1] != '\r') return false;
+  return true;
+}
 
 std::string NormaliseLineBreaks(std::string_view text) {
   std::string out;
@@ -76,30 +86,47 @@ std::string EditorText(std::string_view fileText, int32_t linesPerBlock) {
   return out;
 }
 
-std::string FileText(std::string_view editorText) {
-  std::string out;
-  out.reserve(editorText.size() + editorText.size() / 16);
-  const size_t n = editorText.size();
-  size_t i = 0;
+std::string FileText(std::string editorText) {
+  // Every replacement is shorter than what it replaces ("↵" and a break
+  // become one LF, a three-byte separator two bytes), so writing at `out`
+  // never overtakes reading at `i`.
+  std::string& text = editorText;
+  if (text.find('\n') != std::string::npos) {
+    // "\n" between blocks (as EditorText writes them) is read as U+2029.
+    std::string wide;
+    wide.reserve(text.size() + text.size() / 8);
+    for (const char c : text) {
+      if (c == '\n')
+        wide += kParagraphSeparator;
+      else
+        wide += c;
+    }
+    text = std::move(wide);
+  }
+  const std::string_view view(text);
+  const size_t n = text.size();
+  size_t out = 0, i = 0;
   while (i < n) {
     // Copy up to the next byte that may begin a break or a mark.
-    size_t j = i;
-    while (j < n && editorText[j] != '\n' && editorText[j] != '\xE2') ++j;
-    out.append(editorText.substr(i, j - i));
+    size_t j = std::min(view.find('\xE2', i), n);
+    if (out != i) std::memmove(text.data() + out, text.data() + i, j - i);
+    out += j - i;
     if (j == n) break;
-    if (editorText.substr(j, 3) == kLoneLfMark) {
-      out += '\n';
+    if (view.substr(j, 3) == kLoneLfMark) {
+      text[out++] = '\n';
       j += 3;
-      if (j < n && EditorBreakAt(editorText, j) != 0) j += EditorBreakAt(editorText, j);
-    } else if (const size_t b = EditorBreakAt(editorText, j)) {
-      out += "\r\n";
-      j += b;
+      if (IsEditorBreak(view, j)) j += 3;
+    } else if (IsEditorBreak(view, j)) {
+      text[out++] = '\r';
+      text[out++] = '\n';
+      j += 3;
     } else {
-      out += editorText[j++];
+      text[out++] = text[j++];
     }
     i = j;
   }
-  return out;
+  text.resize(out);
+  return std::move(text);
 }
 
 bool EditorShowsFaithfully(std::string_view text) {

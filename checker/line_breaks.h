@@ -22,6 +22,10 @@ namespace checker {
 // once. Breaks at the start or the end stay (as empty first or last lines).
 std::string NormaliseLineBreaks(std::string_view text);
 
+// True when NormaliseLineBreaks would change nothing: every CR is followed
+// by an LF and every LF follows a CR.
+bool IsNormalised(std::string_view text);
+
 // "↵" in UTF-8: the mark of a lone LF in the editor.
 inline constexpr std::string_view kLoneLfMark = "\xE2\x86\xB5";
 
@@ -39,8 +43,8 @@ std::string EditorText(std::string_view fileText, int32_t linesPerBlock);
 
 // The joined text of the editor's text (UTF-8, with U+2029 or "\n" between
 // blocks and U+2028 inside them): "↵" before a break, or alone, is a lone
-// LF; any other break is CR LF.
-std::string FileText(std::string_view editorText);
+// LF; any other break is CR LF. Made in place: no text grows on the way.
+std::string FileText(std::string editorText);
 
 // False when the text holds a character that the editor would take for a
 // break or a mark ("↵", U+2028, U+2029, U+FDD0, U+FDD1), or starts with a

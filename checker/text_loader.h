@@ -23,15 +23,16 @@ inline constexpr int32_t kReadOverLines = 10000;
 // and without its final CR LF gives the same lines, and no bytes give none.
 // Right after line `limit` is stored, ReadOver is asked (also when it is the
 // last line): OK keeps the lines read so far, Cancel reads on without
-// asking again.
-std::vector<std::string> ReadTextLines(std::string_view bytes, core::Reporter& report,
-                                       int32_t limit = kReadOverLines);
+// asking again. The lines point into `bytes`, which must outlive them.
+std::vector<std::string_view> ReadTextLines(std::string_view bytes, core::Reporter& report,
+                                            int32_t limit = kReadOverLines);
 
 // The lines joined with CR LF between them and none after the last, by
 // pairwise merging: pieces 2k-1 and 2k become piece k, an odd last piece
-// moves on unchanged, until one piece is left (about log2(n) passes, each
-// copying the text once). No lines give "", one line gives that line.
-std::string JoinLines(std::vector<std::string> lines);
+// moves on unchanged, until one piece is left. That is about log2(n) passes,
+// each copying the text once, from one buffer into another, never a piece
+// at a time onto a growing string. No lines give "", one line gives it.
+std::string JoinLines(const std::vector<std::string_view>& lines);
 
 // A file's text as the checker shows it.
 struct LoadedText {

@@ -35,6 +35,12 @@ TEST(NormaliseLineBreaks, CutsAtEveryBreakAndJoinsWithCrLf) {
   for (const auto& c : cases) EXPECT_EQ(NormaliseLineBreaks(c.in), c.out) << c.in;
 }
 
+TEST(IsNormalised, SaysWhetherNormalisingChangesAnything) {
+  const char* texts[] = {"",       "a",      "a\r\nb",  "\r\n\r\n", "a\nb", "a\rb",  "a\r",
+                         "\na",    "\n\r",   "\r\r\n", "\r\n\n",   "x\r\n", "\r\n\r"};
+  for (const char* t : texts) EXPECT_EQ(checker::IsNormalised(t), NormaliseLineBreaks(t) == t) << t;
+}
+
 TEST(EditorText, MarksLoneLfsAndGroupsLinesInBlocks) {
   EXPECT_EQ(EditorText("a\r\nb\nc", 1), "a\nb\xE2\x86\xB5\nc");
   EXPECT_EQ(EditorText("a\r\nb\r\nc\r\nd", 2), "a\xE2\x80\xA8" "b\nc\xE2\x80\xA8" "d");

@@ -10,6 +10,15 @@ using core::Answer;
 using core::Msg;
 using Lines = std::vector<std::string>;
 
+namespace {
+
+Lines Read(std::string_view bytes, core::Reporter& report) {
+  const std::vector<std::string_view> views = ReadTextLines(bytes, report);
+  return Lines(views.begin(), views.end());
+}
+
+}  // namespace
+
 TEST(ReadTextLines, CrLfAndLoneCrEndALineALoneLfStaysInside) {
   const struct {
     const char* bytes;
@@ -30,7 +39,7 @@ TEST(ReadTextLines, CrLfAndLoneCrEndALineALoneLfStaysInside) {
   };
   for (const auto& c : cases) {
     core::RecordingReporter report;
-    EXPECT_EQ(ReadTextLines(c.bytes, report), c.lines) << c.bytes;
+    EXPECT_EQ(Read(c.bytes, report), c.lines) << c.bytes;
     EXPECT_TRUE(report.shown.empty());
   }
 }
@@ -54,7 +63,7 @@ TEST(ReadTextLines, AsksOnceRightAfterTheTenThousandthLine) {
     for (int i = 1; i <= c.lines; ++i) bytes += std::to_string(i) + (i < c.lines || c.crlfAtEnd ? "\r\n" : "");
     core::RecordingReporter report;
     report.answers.assign(c.answers.begin(), c.answers.end());
-    const Lines lines = ReadTextLines(bytes, report);
+    const Lines lines = Read(bytes, report);
     EXPECT_EQ(report.shown, std::vector<Msg>(c.questions, Msg::ReadOver)) << c.lines;
     ASSERT_EQ(lines.size(), c.kept) << c.lines;
     EXPECT_EQ(lines.back(), std::to_string(c.kept)) << c.lines;
@@ -75,7 +84,7 @@ TEST(JoinLines, GivesThePlainJoinForEverySize) {
       if (i > 0) plain += "\r\n";
       plain += lines.back();
     }
-    EXPECT_EQ(JoinLines(lines), plain) << n;
+    EXPECT_EQ(JoinLines(std::vector<std::string_view>(lines.begin(), lines.end())), plain) << n;
   }
 }
 
