@@ -101,16 +101,22 @@ TEST_F(CheckerWindowTest, EmptyMissingAndUnreadableFilesLeaveTheCheckerAsItWas) 
   Open(folder_.Write("shown.dat", "kept"));
   fs::create_directory(folder_.path() + "/folder");
   ::mkfifo((folder_.path() + "/pipe").c_str(), 0644);
-  const struct {
+  struct Case {
     std::string box;
     std::vector<Msg> shown;
     QString boxAfter;
-  } cases[] = {
+  };
+  std::vector<Case> cases = {
       {"", {}, QString()},
       {folder_.path() + "/gone.dat", {Msg::FileMissing}, QString()},
       {folder_.path() + "/folder", {Msg::FileUnreadable}, FromPath(folder_.path() + "/folder")},
       {folder_.path() + "/pipe", {Msg::FileUnreadable}, FromPath(folder_.path() + "/pipe")},
   };
+  if (::geteuid() != 0) {  // root reads a file without read permission anyway
+    const std::string locked = folder_.Write("locked.dat", "x");
+    ::chmod(locked.c_str(), 0);
+    cases.push_back({locked, {Msg::FileUnreadable}, FromPath(locked)});
+  }
   for (const auto& c : cases) {
     report_.shown.clear();
     Open(c.box);
@@ -230,6 +236,7 @@ TEST_F(CheckerWindowTest, FilesSavedUneditedKeepTheirBytes) {
       "x,\x83\x66\x81\x5B\x83\x5E\r\n\x92\x6C\r\n",  // CP932
       "\xEF\xBB\xBF" "a\xEF\xBB\xBF\r\nb\r\n",        // UTF-8 with its byte order mark, and one inside
       "a\r\n\r\n\t\x01 \xC2\xA0\r\n",                 // empty line, controls, no-break space
+      std::string("nul\0inside\r\n", 12),
       "",
   };
   for (const std::string& bytes : cases) {

@@ -41,20 +41,6 @@ TEST(PlanSave, AsksOnlyForAnotherExistingFileAndDeletesOnlyAfterARename) {
   }
 }
 
-TEST(SaveText, OverwritesAnotherFileOnlyOnYes) {
-  TempFolder folder;
-  const std::string a = folder.Write("a.dat", "A"), b = folder.Write("b.dat", "B");
-  core::RecordingReporter report;
-  report.answers = {Answer::No, Answer::Yes};
-  EXPECT_EQ(SaveText(a, b, true, "new", report), SaveStatus::Declined);
-  EXPECT_EQ(ReadFile(a), "A");
-  EXPECT_EQ(ReadFile(b), "B");
-  EXPECT_EQ(SaveText(a, b, false, "new", report), SaveStatus::Saved);
-  EXPECT_EQ(ReadFile(a), "A");
-  EXPECT_EQ(ReadFile(b), "new");
-  EXPECT_EQ(report.shown, (std::vector{Msg::FileExistsOverwrite, Msg::FileExistsOverwrite}));
-}
-
 TEST(SaveText, RenameWritesTheNewFileThenDeletesTheOld) {
   TempFolder folder;
   const std::string a = folder.Write("a.dat", "A");
