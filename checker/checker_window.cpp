@@ -128,7 +128,7 @@ void CheckerWindow::LoadTextFile(QLineEdit* box, int widthTwips) {
   const FolderAndName parts = SplitPath(ToUtf8(box->text()));
 
   const int dpi = logicalDpiX() > 0 ? logicalDpiX() : 96;
-  resize(static_cast<int>(widthTwips * dpi / kTwipsPerInch), height());
+  resize(static_cast<int>(widthTwips * dpi / kTwipsPerInch + 0.5), height());
   RichTextBox1->clear();
   Text2_0->clear();
   Text2_1->clear();
