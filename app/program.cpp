@@ -2,6 +2,8 @@
 
 #include <QApplication>
 
+#include "platform/file_lists.h"
+
 namespace app {
 
 Program::Program(const std::string& programFolder) : folder_(programFolder) {
@@ -9,11 +11,18 @@ Program::Program(const std::string& programFolder) : folder_(programFolder) {
   report_.SetParent(main_.get());
 }
 
-Program::~Program() = default;
+Program::~Program() {
+  delete checker_.data();
+  delete chooser_.data();
+}
 
 void Program::OpenChecker(int caller, QLineEdit* box) {
   shared_.checkerCaller = caller;
-  (void)box;
+  if (!checker_) {
+    checker_ = new checker::CheckerWindow(shared_, *this, checkerReport_, printers_);
+    checkerReport_.SetParent(checker_);
+  }
+  checker_->LoadTextFile(box, checker_->TextAreaWidthTwips() + 50);
 }
 
 void Program::ShowCalculation() {
@@ -23,17 +32,35 @@ void Program::ShowCalculation() {
   }
   main_->hide();
   calc_->Open();
-  calc_->raise();
 }
 
 void Program::ShowMain() {
   main_->show();
   main_->raise();
 }
-void Program::ShowLineChooser() {}
+
+void Program::ShowLineChooser() {
+  if (!chooser_) chooser_ = new linechooser::LineChooserWindow(*this);
+  chooser_->ShowRefreshed();
+}
+
 void Program::SetLineFile(const std::string& path) { main_->SetLineFile(path); }
-QLineEdit* Program::PathBox(int caller) { return main_->PathBox(caller); }
-void Program::RefreshFileLists() { main_->RefreshFileLists(); }
+
+QLineEdit* Program::PathBox(int caller) {
+  if (QLineEdit* box = main_->PathBox(caller)) return box;
+  const char* names[] = {"Text11", "Text12", "Text13"};
+  if (calc_ && caller >= platform::kCalcA && caller <= platform::kCalcC)
+    return calc_->findChild<QLineEdit*>(QString::fromLatin1(names[caller - platform::kCalcA]));
+  return nullptr;
+}
+
+void Program::RefreshFileLists() {
+  main_->RefreshFileLists();
+  if (!calc_) return;
+  if (auto* dir = calc_->findChild<platform::FolderList*>(QStringLiteral("Dir1"))) dir->Refresh();
+  if (auto* files = calc_->findChild<platform::FileList*>(QStringLiteral("File1"))) files->Refresh();
+}
+
 void Program::ShowHelp() {}
 void Program::OpenWebPage() {}
 

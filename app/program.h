@@ -3,11 +3,14 @@
 // "終了" in any window ends the program, closing every window.
 #pragma once
 
+#include <QPointer>
 #include <memory>
 #include <string>
 
 #include "app/main_window.h"
 #include "calc/calc_window.h"
+#include "checker/checker_window.h"
+#include "linechooser/line_chooser_window.h"
 #include "platform/box_reporter.h"
 #include "platform/settings_store.h"
 #include "platform/window_links.h"
@@ -33,14 +36,18 @@ class Program : public platform::WindowLinks {
 
  private:
   std::string folder_;
-  platform::BoxReporter report_;
-  platform::QtSettingsStore settings_;
   platform::ProgramWide shared_;
+  platform::QtSettingsStore settings_;
+  // Each window shows its messages over itself.
+  platform::BoxReporter report_, calcReport_, checkerReport_;
   std::unique_ptr<MainWindow> main_;
-  // The calculation window, made at its first opening; each window shows its
-  // messages over itself.
-  platform::BoxReporter calcReport_;
+  // Made at their first opening. The calculation window is kept when
+  // closed (it loads again at the next opening); the checker and the
+  // chooser delete themselves when closed and are made anew.
   std::unique_ptr<calc::CalcWindow> calc_;
+  checker::DialogPrinterChoice printers_;
+  QPointer<checker::CheckerWindow> checker_;
+  QPointer<linechooser::LineChooserWindow> chooser_;
 };
 
 }  // namespace app

@@ -5,33 +5,18 @@
 //
 //   zentu-bench-read
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <string>
 
+#include "bench/best_of.h"
 #include "bench/point_sets.h"
 #include "core/data_read.h"
 #include "core/grid_file.h"
 #include "core/text_file.h"
 
-namespace {
-
-using Clock = std::chrono::steady_clock;
-
-template <class F>
-double BestOf(int runs, F f) {
-  double best = 1e300;
-  for (int k = 0; k < runs; ++k) {
-    const auto t0 = Clock::now();
-    f();
-    best = std::min(best, std::chrono::duration<double>(Clock::now() - t0).count());
-  }
-  return best;
-}
-
-}  // namespace
+using bench::BestOf;
 
 int main() {
   const std::string folder = std::filesystem::temp_directory_path().string();

@@ -75,6 +75,21 @@ MessageText TextOf(Msg m) {
     case Msg::ReadOver:
       return {"Read Over !", "ファイルが10000行を越えます。読込みを中断しますか。", Icon::Question,
               Buttons::OkCancel};
+    case Msg::FileUnreadable:
+      return {"File Error", "ファイルを読み込めません。ファイルの種類と読み取りの権限をご確認ください。"};
+    case Msg::CheckerReadOnly:
+      return {"", "このファイルには正しく表示できない文字があります。"
+                  "内容を変えないよう、読み取り専用で開きます。"};
+    case Msg::CheckerWriteFailed:
+      return {"File Error", "ファイルに書き込めません。保存先を見直して下さい。"
+                            "どのファイルも変更していません。\n%1"};
+    case Msg::CheckerDeleteFailed:
+      return {"File Error", "新しいファイルに保存しましたが、元のファイルを削除できません。\n%1"};
+    case Msg::CheckerNotEncodable:
+      return {"File Error", "このファイルの文字コード(シフトJIS)で表せない文字があります。"
+                            "文字を見直して下さい。保存を中断します。"};
+    case Msg::FolderNotMade:
+      return {"", "フォルダを作成できません。場所と名前を見直して下さい。"};
   }
   return {"", ""};
 }

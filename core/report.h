@@ -48,6 +48,12 @@ enum class Msg {
   FolderExists,         // the folder to create is already there
   FileMissing,          // the file of a path box does not exist
   ReadOver,             // question (OK/Cancel): more than 10000 lines, stop?
+  FileUnreadable,       // the file of a path box exists but cannot be read
+  CheckerReadOnly,      // the text cannot be shown faithfully: opened read-only
+  CheckerWriteFailed,   // %1 could not be written: every file is as it was
+  CheckerDeleteFailed,  // renamed, but the old file %1 could not be deleted
+  CheckerNotEncodable,  // a character has no code in the file's encoding: not saved
+  FolderNotMade,        // the new folder could not be created (not a taken name)
 };
 
 // The buttons of a message box, and the answer a user gives.
