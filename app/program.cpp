@@ -6,6 +6,18 @@
 
 namespace app {
 
+namespace {
+
+// A window opened for `caller` goes beside it (to its right, top aligned),
+// as far as the screen lets it.
+void PlaceBeside(QWidget* window, const QWidget* caller) {
+  if (!caller) return;
+  const QRect c = caller->window()->frameGeometry();
+  window->move(c.right() + 8, c.top());
+}
+
+}  // namespace
+
 Program::Program(const std::string& programFolder) : folder_(programFolder) {
   main_ = std::make_unique<MainWindow>(folder_, report_, settings_, shared_, *this);
   report_.SetParent(main_.get());
@@ -21,6 +33,7 @@ void Program::OpenChecker(int caller, QLineEdit* box) {
   if (!checker_) {
     checker_ = new checker::CheckerWindow(shared_, *this, checkerReport_, printers_);
     checkerReport_.SetParent(checker_);
+    PlaceBeside(checker_, box);
   }
   checker_->LoadTextFile(box, checker_->TextAreaWidthTwips() + 50);
 }
@@ -40,7 +53,10 @@ void Program::ShowMain() {
 }
 
 void Program::ShowLineChooser() {
-  if (!chooser_) chooser_ = new linechooser::LineChooserWindow(*this);
+  if (!chooser_) {
+    chooser_ = new linechooser::LineChooserWindow(*this);
+    PlaceBeside(chooser_, main_.get());
+  }
   chooser_->ShowRefreshed();
 }
 
