@@ -1,5 +1,7 @@
 #include "render/metafile_target.h"
 
+#include "render/clip.h"
+
 namespace render {
 
 namespace {
@@ -60,7 +62,20 @@ void MetafileTarget::ReleaseFont() {
   if (!fontSpecs_.empty()) fontSpecs_.pop_back();
 }
 
-void MetafileTarget::Polyline(std::span<const PagePoint> points) { recorder_.Polyline(ToWmf(points)); }
+void MetafileTarget::Polyline(std::span<const PagePoint> points) {
+  // A line with an end beyond the 16-bit range (an overlay segment far off
+  // the page) is cut along its own line, so the part drawn keeps its direction.
+  std::vector<DevicePoint> device;
+  device.reserve(points.size());
+  for (const PagePoint& p : points) device.push_back({p.x * page_.unitPerMmX, p.y * page_.unitPerMmY});
+  for (const auto& run : ClipPolyline(device, -32768, 32767)) {
+    std::vector<WmfPoint> pts;
+    pts.reserve(run.size());
+    for (const DevicePoint& p : run) pts.push_back({WmfCoord(p.x), WmfCoord(p.y)});
+    recorder_.Polyline(pts);
+  }
+}
+
 
 void MetafileTarget::Polygon(std::span<const PagePoint> points) { recorder_.Polygon(ToWmf(points)); }
 
