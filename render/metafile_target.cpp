@@ -1,6 +1,7 @@
 #include "render/metafile_target.h"
 
 #include "render/clip.h"
+#include "render/tee_target.h"
 
 namespace render {
 
@@ -76,7 +77,6 @@ void MetafileTarget::Polyline(std::span<const PagePoint> points) {
   }
 }
 
-
 void MetafileTarget::Polygon(std::span<const PagePoint> points) { recorder_.Polygon(ToWmf(points)); }
 
 void MetafileTarget::FillBox(double x, double y, double width, double height, Rgb colour) {
@@ -100,14 +100,24 @@ TextSize MetafileTarget::TextExtent(const std::string& text) {
 
 MetafileExport RecordMetafile(const ScreenMetrics& screen, const core::DataState& d,
                               const core::LineSet& lines, const PlotControls& c,
-                              ScreenTextMeasurer& measure) {
+                              ScreenTextMeasurer& measure, Target* alsoOn) {
   MetafileExport out;
   out.page = MetaScl(screen);
   MetafileTarget target(out.page, measure);
-  MetaPlot(out.page, d, lines, c, target);
+  if (alsoOn) {
+    TeeTarget both(target, *alsoOn);
+    MetaPlot(out.page, d, lines, c, both);
+  } else {
+    MetaPlot(out.page, d, lines, c, target);
+  }
   out.metafile = target.Finish();
   out.mfPict = MfPictRecord(kMmAnisotropic, out.page.metaExtX, out.page.metaExtY);
   return out;
+}
+
+std::vector<uint8_t> PlaceableMetafile(const MetafileExport& e) {
+  return WithPlaceableHeader(e.metafile, static_cast<int16_t>(e.page.metaExtX),
+                             static_cast<int16_t>(e.page.metaExtY), 1440);
 }
 
 }  // namespace render
