@@ -8,6 +8,9 @@
 
 #include "app/main_window.h"
 #include "platform/box_reporter.h"
+#include "platform/clipboard.h"
+#include "platform/help.h"
+#include "platform/printer_service.h"
 #include "platform/settings_store.h"
 #include "platform/window_links.h"
 
@@ -15,7 +18,9 @@ namespace app {
 
 class Program : public platform::WindowLinks {
  public:
-  explicit Program(const std::string& programFolder);
+  // `shell` reaches the help viewer and the browser; the desktop's own
+  // when none is given.
+  explicit Program(const std::string& programFolder, std::unique_ptr<platform::DesktopShell> shell = nullptr);
   ~Program() override;
   MainWindow& main() { return *main_; }
 
@@ -35,6 +40,10 @@ class Program : public platform::WindowLinks {
   platform::BoxReporter report_;
   platform::QtSettingsStore settings_;
   platform::ProgramWide shared_;
+  platform::DesktopClipboard clipboard_;
+  platform::SystemPrinter printer_;
+  std::unique_ptr<platform::DesktopShell> shell_;
+  bool quitting_ = false;
   std::unique_ptr<MainWindow> main_;
 };
 
