@@ -1,6 +1,9 @@
 #include "platform/help.h"
 
+#include <QApplication>
 #include <QDesktopServices>
+#include <QScreen>
+#include <algorithm>
 #include <QDir>
 #include <QFileInfo>
 #include <QTextBrowser>
@@ -14,6 +17,30 @@ namespace platform {
 QtDesktopShell::QtDesktopShell() = default;
 QtDesktopShell::~QtDesktopShell() = default;
 
+namespace {
+
+// The window the help is asked from: the active one, else the first shown.
+QWidget* CallingWindow(const QWidget* viewer) {
+  if (QWidget* active = QApplication::activeWindow(); active && active != viewer) return active;
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (w != viewer && w->isVisible()) return w;
+  return nullptr;
+}
+
+// Beside `caller` where the screen has room, so that the help leaves the
+// window it explains in view.
+void PlaceBeside(QWidget& viewer, const QWidget* caller) {
+  if (!caller) return;
+  const QRect c = caller->frameGeometry();
+  const QScreen* screen = caller->screen();
+  const QRect room = screen ? screen->availableGeometry() : QRect();
+  QPoint at(c.right() + 1, c.top());
+  if (!room.isEmpty() && at.x() + viewer.width() > room.right()) at.setX(std::max(room.left(), room.right() - viewer.width()));
+  viewer.move(at);
+}
+
+}  // namespace
+
 void QtDesktopShell::ShowHelpFile(const QString& path) {
   if (!viewer_) {
     viewer_ = std::make_unique<QTextBrowser>();
@@ -22,6 +49,7 @@ void QtDesktopShell::ShowHelpFile(const QString& path) {
     viewer_->setWindowTitle(QString::fromUtf8("Zentu ヘルプ"));
     viewer_->setOpenExternalLinks(true);
     viewer_->resize(760, 720);
+    PlaceBeside(*viewer_, CallingWindow(viewer_.get()));
   }
   viewer_->setSource(QUrl::fromLocalFile(path));
   viewer_->show();
