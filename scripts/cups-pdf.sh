@@ -94,7 +94,11 @@ AnonDirName $dir/pdf
 Spool $dir/cups-pdf-spool
 Log $dir/log
 CONF
-  as_root cupsd -f -c "$dir/etc/cupsd.conf" -s "$dir/etc/cups-files.conf" \
+  # Started straight from here (not through a function, which would run in
+  # a subshell), so that $! is the scheduler itself, or the sudo that runs it.
+  local sudo=()
+  [ "$(id -u)" -eq 0 ] || sudo=(sudo -n)
+  "${sudo[@]}" cupsd -f -c "$dir/etc/cupsd.conf" -s "$dir/etc/cups-files.conf" \
     </dev/null >"$dir/log/cupsd.out" 2>&1 &
   echo $! >"$dir/cupsd.pid"
 
