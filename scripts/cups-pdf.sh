@@ -14,6 +14,7 @@
 # every job. cups-pdf runs as root and reads its settings from /etc/cups: the
 # queues' file there, cups-pdf-<name>.conf, is removed again by "stop".
 set -euo pipefail
+export LC_ALL=C  # the states lpstat prints are read below
 
 queue=ZentuPDF
 refusing=ZentuRefusing
