@@ -2,8 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <new>
-#include <system_error>
 
 #include "app/options.h"
 #include "app/settings_file.h"
@@ -17,38 +15,6 @@ namespace {
 
 bool DragIsEmpty(const core::DataState& d) {
   return d.dragX1 == 0 && d.dragX2 == 0 && d.dragY1 == 0 && d.dragY2 == 0;
-}
-
-bool FrameShown(const render::RegionFrame& f) { return f.frameX2 != 0 || f.frameY2 != 0; }
-
-// The busy pointer for as long as a command runs, however it ends.
-class BusyPointer {
- public:
-  explicit BusyPointer(Host& h) : h_(h) { h_.SetBusy(true); }
-  ~BusyPointer() { Release(); }
-  void Release() {
-    if (on_) h_.SetBusy(false);
-    on_ = false;
-  }
-  BusyPointer(const BusyPointer&) = delete;
-  BusyPointer& operator=(const BusyPointer&) = delete;
-
- private:
-  Host& h_;
-  bool on_ = true;
-};
-
-// Runs `step` and turns a lack of memory (or of threads) into the message
-// that says so: the state keeps what it had, nothing is written.
-template <class Step>
-bool WithinMemory(Step step) {
-  try {
-    step();
-    return true;
-  } catch (const std::bad_alloc&) {
-  } catch (const std::system_error&) {  // a worker thread that cannot start
-  }
-  return false;
 }
 
 void ApplyTyped(const TypedRegion& typed, core::RegionTexts& box) {
@@ -166,6 +132,9 @@ DrawResult Draw(Controls& c, MainState& m, Host& h, const TypedRegion* typed) {
 
 ConvertResult Convert(Controls& c, MainState& m, Host& h) {
   ConvertResult result;
+  // After a MetaFile or a print the shared frame values hold that target's
+  // layout: the frame is placed on the screen plot, so lay it out again.
+  if (m.page.kind != render::TargetKind::Screen) Scl(c, m, h);
   // C1-C4: the frame on the screen erased and drawn again from the boxes,
   // in invert mode, so that the plot under it is left as it was.
   const render::RegionFrame old = m.frame;

@@ -7,8 +7,11 @@
 
 #include <cstdint>
 #include <functional>
+#include <new>
 #include <optional>
+#include <stdexcept>
 #include <string>
+#include <system_error>
 
 #include "app/controls.h"
 #include "core/data_state.h"
@@ -77,6 +80,41 @@ class Host {
   // zentu-cli grid --schedule literal: the reference schedule.
   virtual bool LiteralSchedule() const { return false; }
 };
+
+// The busy pointer for as long as a command runs, however it ends.
+class BusyPointer {
+ public:
+  explicit BusyPointer(Host& h) : h_(h) { h_.SetBusy(true); }
+  ~BusyPointer() { Release(); }
+  void Release() {
+    if (on_) h_.SetBusy(false);
+    on_ = false;
+  }
+  BusyPointer(const BusyPointer&) = delete;
+  BusyPointer& operator=(const BusyPointer&) = delete;
+
+ private:
+  Host& h_;
+  bool on_ = true;
+};
+
+// Runs `step`; false when it ran out of memory (or of threads, or asked for
+// more than a container or a metafile field holds), for the command to say
+// so. The state keeps what it had, nothing is written.
+template <class Step>
+bool WithinMemory(Step step) {
+  try {
+    step();
+    return true;
+  } catch (const std::bad_alloc&) {
+  } catch (const std::length_error&) {
+  } catch (const std::system_error&) {  // a worker thread that cannot start
+  }
+  return false;
+}
+
+// A region frame is on the screen unless frameX2 and frameY2 are both 0.
+inline bool FrameShown(const render::RegionFrame& f) { return f.frameX2 != 0 || f.frameY2 != 0; }
 
 // Boxes typed over the proposal of a Draw before its frame is outlined: the
 // command line's --region, --nx and --ny.

@@ -32,18 +32,21 @@ render::ScreenMetrics ScreenMetricsNow() {
   return {1440.0 / screen->logicalDotsPerInchX(), 1440.0 / screen->logicalDotsPerInchY()};
 }
 
-int Pixels(int twips, double twipsPerPixel) { return static_cast<int>(core::RoundHalfEven(twips / twipsPerPixel)); }
-
 }  // namespace
+
+int Pixels(int twips, double twipsPerPixel) { return static_cast<int>(core::RoundHalfEven(twips / twipsPerPixel)); }
 
 MainWindow::MainWindow(const std::string& programFolder, core::Reporter& report,
                        core::SettingsStore& settings, platform::ProgramWide& shared,
-                       platform::WindowLinks& links)
+                       platform::WindowLinks& links, platform::ClipboardService& clipboard,
+                       platform::PrinterService& printer)
     : folder_(programFolder),
       report_(report),
       settings_(settings),
       shared_(shared),
       links_(links),
+      clipboard_(clipboard),
+      printer_(printer),
       page_(ScreenMetricsNow()) {
   setObjectName(QStringLiteral("Form1"));
   BuildControls();
@@ -62,16 +65,6 @@ MainWindow::~MainWindow() {
   if (cursorDepth_ > 0) QApplication::restoreOverrideCursor();
 }
 
-template <class F>
-void MainWindow::Handle(F handler) {
-  if (busy_) return;
-  busy_ = true;
-  ReadControls();
-  handler();
-  WriteControls();
-  busy_ = false;
-}
-
 void MainWindow::Connect() {
   connect(Command1, &QPushButton::clicked, this, [this] { Handle([this] { Command1_Click(c_, m_, *this); }); });
   connect(Command7, &QPushButton::clicked, this,
@@ -83,10 +76,17 @@ void MainWindow::Connect() {
       Command6_Click(c_, *this);
     });
   });
-  connect(Combo1, &QComboBox::activated, this, [this] { Handle([this] { Combo1_Click(c_, m_, *this); }); });
-  connect(Combo2, &QComboBox::activated, this, [this] { Handle([this] { Combo2_Click(c_); }); });
-  connect(Combo6, &QComboBox::activated, this, [this] { Handle([this] { Combo6_Click(c_); }); });
-  connect(Combo8, &QComboBox::activated, this, [this] { Handle([this] { Combo8_Click(c_); }); });
+  // A list's handler runs when its selection changes; choosing the item
+  // already chosen changes nothing.
+  auto onChange = [this](QComboBox* list, const int& chosen, auto handler) {
+    connect(list, &QComboBox::activated, this, [this, &chosen, handler](int index) {
+      if (index != chosen) Handle(handler);
+    });
+  };
+  onChange(Combo1, c_.combo1, [this] { Combo1_Click(c_, m_, *this); });
+  onChange(Combo2, c_.combo2, [this] { Combo2_Click(c_); });
+  onChange(Combo6, c_.combo6, [this] { Combo6_Click(c_); });
+  onChange(Combo8, c_.combo8, [this] { Combo8_Click(c_); });
   connect(Text1, &QLineEdit::textEdited, this, [this] { Handle([] {}); });
 
   connect(Picture1, &PictureView::Pressed, this, [this](double x, double y) {
@@ -109,6 +109,14 @@ void MainWindow::Connect() {
     QDir::setCurrent(path);
   });
   connect(File1, &platform::FileList::FileClicked, this, [this](const QString& name) { File1_Click(name); });
+  connect(Dir1, &platform::FolderList::Pressed, this, [this](Qt::MouseButton, Qt::MouseButtons held) {
+    const auto size = Dir1_MouseDown(MouseButtonBits(held));
+    if (!size || busy_) return;
+    dir1Twips_ = size->heightTwips;
+    PlaceDir1();
+    size->inFront ? Dir1->raise() : Dir1->lower();
+  });
+  ConnectExports();
 
   // The buttons that reach the other windows and the desktop.
   connect(Command2, &QPushButton::clicked, this, [this] { links_.Quit(); });
@@ -277,6 +285,10 @@ void MainWindow::RunLong(const std::function<void()>& work, gridding::MshWatch* 
 // While long work runs: input to this window is swallowed (one command at a
 // time), but for Esc, which stops a conversion; message boxes stay usable.
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == dir1Place_) {
+    if (event->type() == QEvent::Move || event->type() == QEvent::Resize) PlaceDir1();
+    return false;
+  }
   switch (event->type()) {
     case QEvent::KeyPress:
       if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape && watch_) watch_->stop = true;

@@ -1,5 +1,6 @@
 // The main window ("Form1"): every control under its design name, the host
-// of the Draw and Convert (app/driver.h) and of the option handlers. A
+// of the Draw and Convert (app/driver.h), of the option handlers and of the
+// exports (app/exports.h, on the clipboard and printer services given). A
 // handler reads the controls into a Controls, calls the procedure of the
 // same name, and writes the result back. Long work runs on a worker thread
 // while the window stays painted, shows its progress and takes only Esc.
@@ -16,22 +17,29 @@
 
 #include "app/controls.h"
 #include "app/driver.h"
+#include "app/exports.h"
 #include "app/picture_view.h"
 #include "core/report.h"
 #include "core/services.h"
+#include "platform/clipboard.h"
 #include "platform/file_lists.h"
+#include "platform/printer_service.h"
 #include "platform/screen_page.h"
 #include "platform/window_links.h"
 
 namespace app {
 
-class MainWindow : public QWidget, public Host {
+// Pixels of a length in twips on a screen of `twipsPerPixel`.
+int Pixels(int twips, double twipsPerPixel);
+
+class MainWindow : public QWidget, public Host, public ExportDesk {
   Q_OBJECT
  public:
   // Builds the controls and runs the start-up on `programFolder` (which may
   // show the first-start greeting through `report`).
   MainWindow(const std::string& programFolder, core::Reporter& report, core::SettingsStore& settings,
-             platform::ProgramWide& shared, platform::WindowLinks& links);
+             platform::ProgramWide& shared, platform::WindowLinks& links,
+             platform::ClipboardService& clipboard, platform::PrinterService& printer);
   ~MainWindow() override;
 
   // The state the other windows share: the calculation window writes the
@@ -61,6 +69,14 @@ class MainWindow : public QWidget, public Host {
   void SetCurrentFolder(const std::string& folder) override;
   void RunLong(const std::function<void()>& work, gridding::MshWatch* watch) override;
 
+  // ExportDesk (app/main_window_exports.cpp)
+  bool PutMetafile(const core::DataState& d, const core::LineSet& lines,
+                   const render::PlotControls& c) override;
+  void ClearClipboard() override;
+  bool PutPicture() override;
+  PrintOutcome Print(const core::DataState& d, const core::LineSet& lines, const render::PlotControls& c,
+                     render::PageLayout& page) override;
+
  protected:
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -68,13 +84,23 @@ class MainWindow : public QWidget, public Host {
  private:
   void BuildControls();
   void Connect();
+  void ConnectExports();
+  // Dir1 over its place in the column, dir1Twips_ high.
+  void PlaceDir1();
   // Widgets -> c_ (what the user can change), and c_ -> widgets.
   void ReadControls();
   void WriteControls();
   // Runs a handler on the controls: read, handle, write back; nothing while
   // another command runs.
   template <class F>
-  void Handle(F handler);
+  void Handle(F handler) {
+    if (busy_) return;
+    busy_ = true;
+    ReadControls();
+    handler();
+    WriteControls();
+    busy_ = false;
+  }
 
   void File1_Click(const QString& name);
   void Command15_Click();
@@ -84,6 +110,8 @@ class MainWindow : public QWidget, public Host {
   core::SettingsStore& settings_;
   platform::ProgramWide& shared_;
   platform::WindowLinks& links_;
+  platform::ClipboardService& clipboard_;
+  platform::PrinterService& printer_;
   platform::ScreenPage page_;
   Controls c_;
   MainState m_;
@@ -102,6 +130,8 @@ class MainWindow : public QWidget, public Host {
       *Text24, *Text7, *Text8, *Text5, *Text6, *Text3, *Text2;
   platform::DriveList* Drive1;
   platform::FolderList* Dir1;
+  QWidget* dir1Place_;  // Dir1's place in the column; Dir1 lies over it
+  int dir1Twips_ = 1980;
   platform::FileList* File1;
   PictureView* Picture1;
   QScrollArea* pictureArea_;

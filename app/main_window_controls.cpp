@@ -122,7 +122,11 @@ void MainWindow::BuildControls() {
   Drive1 = KeepPlace(Named<platform::DriveList>(this, "Drive1"));
   Dir1 = KeepPlace(Named<platform::FolderList>(this, "Dir1"));
   File1->setFixedHeight(170);
-  Dir1->setFixedHeight(132);  // 1980 twips, its design height
+  // Dir1 lies over its place in the column, so that it can grow over the
+  // controls below it (app/options.h, Dir1_MouseDown).
+  dir1Place_ = new QWidget(this);
+  dir1Place_->setFixedHeight(Pixels(1980, Screen().twipsPerPixelY));
+  dir1Place_->installEventFilter(this);
   Label3 = label("Label3", "Convert Region");
   Label4 = label("Label4", "n,x1,x2");
   Label6 = label("Label6", "n,y1,y2");
@@ -170,12 +174,14 @@ void MainWindow::BuildControls() {
   auto* left = new QVBoxLayout;
   left->addWidget(File1);
   left->addWidget(Drive1);
-  left->addWidget(Dir1);
+  left->addWidget(dir1Place_);
   left->addLayout(options);
   left->addStretch();
   auto* leftPanel = new QWidget(this);
   leftPanel->setLayout(left);
   leftPanel->setFixedWidth(210);
+  Dir1->setParent(leftPanel);
+  PlaceDir1();
 
   // The header group above the plot.
   Label15 = label("Label15", "Header");
@@ -219,6 +225,11 @@ void MainWindow::BuildControls() {
   Combo8->setCurrentIndex(c_.combo8);
   Combo9->setCurrentText(FromUtf8(c_.combo9Text));
   platform::ExposeDesignNames(*this);
+}
+
+void MainWindow::PlaceDir1() {
+  const QRect place = dir1Place_->geometry();
+  Dir1->setGeometry(place.x(), place.y(), place.width(), Pixels(dir1Twips_, Screen().twipsPerPixelY));
 }
 
 }  // namespace app

@@ -1,5 +1,7 @@
 #include "app/options.h"
 
+#include "app/region_mouse.h"
+
 namespace app {
 
 void CaptionReset(Controls& c) { c.command1 = kDraw; }
@@ -97,6 +99,12 @@ void Command6_Click(Controls& c, Host& h) {
   c.exportsShown = false;
   h.ClearPicture();
   h.Show(c);
+}
+
+std::optional<FolderListSize> Dir1_MouseDown(int buttons) {
+  if (buttons == kLeftButton) return FolderListSize{5340, true};
+  if (buttons == kRightButton) return FolderListSize{1980, false};
+  return std::nullopt;
 }
 
 }  // namespace app

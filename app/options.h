@@ -1,8 +1,12 @@
 // The option handlers of the main window that return it to the Draw state:
 // the caption reset, the full reset, the lists Combo1, Combo2, Combo6 and
 // Combo8, the input-file box Text11, the size button Command7 and the
-// refresh button Command6. Each takes the controls as the window holds them.
+// refresh button Command6; and the folder list Dir1's size on a press. Each
+// takes the controls as the window holds them.
 #pragma once
+
+#include <cstdint>
+#include <optional>
 
 #include "app/controls.h"
 #include "app/driver.h"
@@ -38,6 +42,16 @@ void SetText11(Controls& c, MainState& m, Host& h, const std::string& text);
 // section "ijz"), then the caption reset, the result controls hidden, and
 // the picture laid out again and cleared.
 void Command7_Click(Controls& c, MainState& m, Host& h, core::SettingsStore& settings);
+
+// Dir1 after a mouse press with `buttons` held (app::MouseButton bits): the
+// left button alone makes it 5340 twips high in front of the controls below
+// it; the right button alone 1980 twips (its design height) behind them; any
+// other state changes nothing.
+struct FolderListSize {
+  int32_t heightTwips;
+  bool inFront;
+};
+std::optional<FolderListSize> Dir1_MouseDown(int buttons);
 
 // "◆": Command1 shown, the caption reset, the output group and the export
 // buttons hidden, the picture cleared. The boxes and the frame values stay.

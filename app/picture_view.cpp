@@ -8,14 +8,10 @@
 
 namespace app {
 
-namespace {
-
-int ButtonBits(Qt::MouseButtons buttons) {
+int MouseButtonBits(Qt::MouseButtons buttons) {
   return (buttons & Qt::LeftButton ? kLeftButton : 0) | (buttons & Qt::RightButton ? kRightButton : 0) |
          (buttons & Qt::MiddleButton ? kMiddleButton : 0);
 }
-
-}  // namespace
 
 PictureView::PictureView(platform::ScreenPage& page, QWidget* parent) : QWidget(parent), page_(page) {
   setFixedSize(page_.image().size());
@@ -52,7 +48,7 @@ void PictureView::mousePressEvent(QMouseEvent* event) {
 
 void PictureView::mouseMoveEvent(QMouseEvent* event) {
   const QPointF mm = ToMm(event->position());
-  emit Moved(ButtonBits(event->buttons()), mm.x(), mm.y());
+  emit Moved(MouseButtonBits(event->buttons()), mm.x(), mm.y());
 }
 
 void PictureView::mouseReleaseEvent(QMouseEvent* event) {

@@ -12,6 +12,9 @@
 
 namespace app {
 
+// The buttons held as app::MouseButton bits.
+int MouseButtonBits(Qt::MouseButtons buttons);
+
 class PictureView : public QWidget {
   Q_OBJECT
  public:

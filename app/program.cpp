@@ -18,8 +18,9 @@ void PlaceBeside(QWidget* window, const QWidget* caller) {
 
 }  // namespace
 
-Program::Program(const std::string& programFolder) : folder_(programFolder) {
-  main_ = std::make_unique<MainWindow>(folder_, report_, settings_, shared_, *this);
+Program::Program(const std::string& programFolder, std::unique_ptr<platform::DesktopShell> shell)
+    : folder_(programFolder), shell_(shell ? std::move(shell) : std::make_unique<platform::QtDesktopShell>()) {
+  main_ = std::make_unique<MainWindow>(folder_, report_, settings_, shared_, *this, clipboard_, printer_);
   report_.SetParent(main_.get());
 }
 
@@ -48,6 +49,7 @@ void Program::ShowCalculation() {
 }
 
 void Program::ShowMain() {
+  if (quitting_) return;
   main_->show();
   main_->raise();
 }
@@ -77,9 +79,14 @@ void Program::RefreshFileLists() {
   if (auto* files = calc_->findChild<platform::FileList*>(QStringLiteral("File1"))) files->Refresh();
 }
 
-void Program::ShowHelp() {}
-void Program::OpenWebPage() {}
+void Program::ShowHelp() { platform::ShowHelp(folder_, *shell_); }
+void Program::OpenWebPage() { platform::OpenWebPage(*shell_); }
 
-void Program::Quit() { QCoreApplication::quit(); }
+void Program::Quit() {
+  if (quitting_) return;  // the main window's close, set off below, asks again
+  quitting_ = true;
+  QApplication::closeAllWindows();
+  QCoreApplication::quit();
+}
 
 }  // namespace app

@@ -12,6 +12,9 @@
 #include "checker/checker_window.h"
 #include "linechooser/line_chooser_window.h"
 #include "platform/box_reporter.h"
+#include "platform/clipboard.h"
+#include "platform/help.h"
+#include "platform/printer_service.h"
 #include "platform/settings_store.h"
 #include "platform/window_links.h"
 
@@ -19,7 +22,9 @@ namespace app {
 
 class Program : public platform::WindowLinks {
  public:
-  explicit Program(const std::string& programFolder);
+  // `shell` reaches the help viewer and the browser; the desktop's own
+  // when none is given.
+  explicit Program(const std::string& programFolder, std::unique_ptr<platform::DesktopShell> shell = nullptr);
   ~Program() override;
   MainWindow& main() { return *main_; }
 
@@ -40,6 +45,10 @@ class Program : public platform::WindowLinks {
   platform::QtSettingsStore settings_;
   // Each window shows its messages over itself.
   platform::BoxReporter report_, calcReport_, checkerReport_;
+  platform::DesktopClipboard clipboard_;
+  platform::SystemPrinter printer_;
+  std::unique_ptr<platform::DesktopShell> shell_;
+  bool quitting_ = false;
   std::unique_ptr<MainWindow> main_;
   // Made at their first opening. The calculation window is kept when
   // closed (it loads again at the next opening); the checker and the

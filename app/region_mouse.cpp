@@ -50,7 +50,7 @@ void Picture1_MouseDown(Controls& c, MainState& m, Host& h, double x, double y) 
   c.region.text23.clear();
   c.region.text24.clear();
   render::RegionFrame& f = m.frame;
-  if (f.frameX2 != 0 || f.frameY2 != 0) {
+  if (FrameShown(f)) {
     Invert(m, h, f.frameX1, f.frameY1, f.frameX2, f.frameY2);
     f.frameX2 = f.frameY2 = 0;
     m.lastMouseX = m.lastMouseY = 0;

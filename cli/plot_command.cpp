@@ -233,10 +233,8 @@ int RunPlot(const std::vector<std::string>& args, std::ostream& out, std::ostrea
   if (!a.wmf.empty()) {
     platform::QtScreenMeasurer measure(screen);
     const render::MetafileExport meta = render::RecordMetafile(screen, s, lines, plot, measure);
-    // A metafile file carries the placeable header in front of the metafile
-    // the clipboard would get, so that readers know its size.
-    const std::vector<uint8_t> file = render::WithPlaceableHeader(
-        meta.metafile, static_cast<int16_t>(meta.page.metaExtX), static_cast<int16_t>(meta.page.metaExtY), 1440);
+    // A metafile file carries the placeable header, so that readers know its size.
+    const std::vector<uint8_t> file = render::PlaceableMetafile(meta);
     wrote("metafile", a.wmf, core::WriteFileReplacing(a.wmf, std::string(file.begin(), file.end())));
   }
   if (!a.pdf.empty()) wrote("printed page", a.pdf, WritePdf(a.pdf, screen, s, lines, plot));

@@ -45,6 +45,15 @@ MessageText TextOf(Msg m) {
       return {"", "変換を中止しました。出力ファイルは変更していません。"};
     case Msg::OutOfMemory:
       return {"Memory Error", "メモリが足りません。データ数または節点数を減らして下さい。処理を中断します。"};
+    case Msg::HeaderSizeInvalid:
+      return {"Data Error", "ヘッダーのサイズが不正です。数値を入力して下さい。処理を中断します。"};
+    case Msg::NoPrinter:
+      return {"Print Error", "プリンタが見つかりません。プリンタを設定して下さい。処理を中断します。"};
+    case Msg::PrintFailed:
+      return {"Print Error", "印刷できませんでした。プリンタを確認して下さい。処理を中断します。"};
+    case Msg::ClipboardFailed:
+      return {"Clipboard Error",
+              "クリップボードに書き込めません。しばらくしてから再度実行して下さい。処理を中断します。"};
 
     case Msg::CalcABNotSet:
       return {"Data Error", "Ａ，Ｂの設定が不正です。処理を中断します。"};

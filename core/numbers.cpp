@@ -234,12 +234,20 @@ std::string GridFileName(const std::string& dataFile) {
   const size_t slash = dataFile.rfind('/');
   const std::string folder = slash == std::string::npos ? std::string() : dataFile.substr(0, slash + 1);
   const std::string name = slash == std::string::npos ? dataFile : dataFile.substr(slash + 1);
-  const size_t n = name.size();
   std::string out = name + "#";
-  // Position n - i (1-based) for i = 1..100 is index n - i - 1.
-  for (size_t i = 1; i <= 100 && i < n; ++i) {
-    if (name[n - i - 1] == '.') {
-      out = name.substr(0, n - i - 1) + "#" + name.substr(n - i - 1);
+  // The search counts characters, not bytes: it steps back over whole UTF-8
+  // characters (a "." is never part of one), from the second-last character
+  // back at most 100 characters.
+  auto before = [&](size_t at) {
+    do --at;
+    while (at > 0 && (static_cast<unsigned char>(name[at]) & 0xC0) == 0x80);
+    return at;
+  };
+  size_t at = name.empty() ? 0 : before(name.size());  // the last character
+  for (int i = 1; i <= 100 && at > 0; ++i) {
+    at = before(at);
+    if (name[at] == '.') {
+      out = name.substr(0, at) + "#" + name.substr(at);
       break;
     }
   }

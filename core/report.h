@@ -31,6 +31,10 @@ enum class Msg {
   Greeting,           // first start: draw the sample, then convert
   ConvertStopped,     // Esc stopped a conversion: nothing written
   OutOfMemory,        // the data or the lattice do not fit in memory
+  HeaderSizeInvalid,  // print: the header size is not a usable number; nothing printed
+  NoPrinter,          // print: no printer is set up
+  PrintFailed,        // print: the printer refused the job or could not finish it
+  ClipboardFailed,    // MetaFile, BitMap: the clipboard did not take the plot
 
   // The calculation window: the run checks, in their order.
   CalcABNotSet,       // operation 0..2 without both A and B

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "platform/plot_fonts.h"
+#include "render/clip.h"
 
 namespace platform {
 
@@ -75,8 +76,17 @@ void PainterTarget::ReleaseFont() {
 }
 
 void PainterTarget::Polyline(std::span<const render::PagePoint> points) {
-  if (points.empty()) return;
-  painter_.drawPolyline(DevicePolygon(points));
+  // Cut to the coordinates the painter is given along the line itself, so a
+  // segment with a far end keeps its direction.
+  std::vector<render::DevicePoint> device;
+  device.reserve(points.size());
+  for (const auto& p : points) device.push_back({p.x * unitX_, p.y * unitY_});
+  for (const auto& run : render::ClipPolyline(device, -kPainterLimit, kPainterLimit)) {
+    QPolygon poly;
+    poly.reserve(static_cast<int>(run.size()));
+    for (const auto& p : run) poly << QPoint(render::DeviceCoord(p.x, 1, kPainterLimit), render::DeviceCoord(p.y, 1, kPainterLimit));
+    painter_.drawPolyline(poly);
+  }
 }
 
 void PainterTarget::Polygon(std::span<const render::PagePoint> points) {

@@ -14,12 +14,16 @@ render::PageLayout PrnSclFor(const QPrinter& printer, const render::ScreenMetric
   return render::PrnScl(screen, twipsX, twipsY);
 }
 
+void SetUpA4Page(QPrinter& printer) {
+  printer.setFullPage(true);
+  printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+}
+
 void SetUpPdfPrinter(QPrinter& printer, const std::string& path, int dpi) {
   printer.setOutputFormat(QPrinter::PdfFormat);
   printer.setOutputFileName(QString::fromUtf8(path.c_str()));
   printer.setResolution(dpi);
-  printer.setFullPage(true);
-  printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+  SetUpA4Page(printer);
 }
 
 PrintStatus PrintPage(QPrinter& printer, const render::ScreenMetrics& screen, const core::DataState& d,

@@ -17,11 +17,16 @@ namespace platform {
 // PrnScl for this printer: its twips per pixel are 1440 / its resolution.
 render::PageLayout PrnSclFor(const QPrinter& printer, const render::ScreenMetrics& screen);
 
-// A QPrinter writing a one-page A4 PDF at `dpi` to `path`, full page (the
-// printable origin is the page's corner).
+// An A4 portrait page, full page: the origin of the printed plot is the
+// page's corner, as the page layout places it.
+void SetUpA4Page(QPrinter& printer);
+
+// A QPrinter writing a one-page A4 PDF at `dpi` to `path`, full page.
 void SetUpPdfPrinter(QPrinter& printer, const std::string& path, int dpi);
 
-enum class PrintStatus { Printed, CannotStart, CannotFinish };
+// NoPrinter: no printer to print on. CannotStart: the document could not be
+// opened. CannotFinish: the page was drawn but not completed or not taken.
+enum class PrintStatus { Printed, NoPrinter, CannotStart, CannotFinish };
 
 // Steps 2 to 7 of a print: PrnScl, open the document and its page, transparent
 // text background, PrnPntDrw, PrnFrmDrw (with the header), PrnLinDrw when lines

@@ -1,6 +1,7 @@
 // FrmDrw, LinDrw, ijFrmDrw and Header on any target, and the drawing
 // sequences of the screen, the printed page and the metafile.
 #include <cmath>
+#include <optional>
 
 #include "core/numbers.h"
 #include "render/plot.h"
@@ -71,18 +72,32 @@ bool ijFrmDrw(const PageLayout& page, const core::RegionTexts& box, core::DataSt
   return true;
 }
 
-bool Header(const PlotControls& c, Target& t) {
+namespace {
+
+// The header's font for the size typed into Combo4, or nothing when the size
+// is not a usable number.
+std::optional<Font> HeaderFont(const PlotControls& c) {
   const auto size = core::ParseNumber(c.headerSizeText);
-  if (!size || !(*size > 0) || 1.5 * *size * 6 > kMaxHeaderHeight) return false;
+  if (!size || !(*size > 0) || 1.5 * *size * 6 > kMaxHeaderHeight) return std::nullopt;
   const double w = *size * 6;  // printer pixels, no screen-ratio scaling
   Font f;
   f.width = static_cast<int>(core::RoundHalfEven(w));
   f.height = static_cast<int>(core::RoundHalfEven(1.5 * w));
-  if (f.width < 1 || f.height < 1) return false;
+  if (f.width < 1 || f.height < 1) return std::nullopt;
   f.face = c.headerFace;
   f.screenWidth = f.width;
   f.screenHeight = f.height;
-  FontScope font(t, f);
+  return f;
+}
+
+}  // namespace
+
+bool HeaderSizeUsable(const PlotControls& c) { return HeaderFont(c).has_value(); }
+
+bool Header(const PlotControls& c, Target& t) {
+  const std::optional<Font> f = HeaderFont(c);
+  if (!f) return false;
+  FontScope font(t, *f);
   const double width = t.TextExtent(c.headerText).cx;
   // The page is taken as 210 mm wide from the printable origin.
   double x = 10;

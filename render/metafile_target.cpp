@@ -1,5 +1,8 @@
 #include "render/metafile_target.h"
 
+#include "render/clip.h"
+#include "render/tee_target.h"
+
 namespace render {
 
 namespace {
@@ -60,7 +63,19 @@ void MetafileTarget::ReleaseFont() {
   if (!fontSpecs_.empty()) fontSpecs_.pop_back();
 }
 
-void MetafileTarget::Polyline(std::span<const PagePoint> points) { recorder_.Polyline(ToWmf(points)); }
+void MetafileTarget::Polyline(std::span<const PagePoint> points) {
+  // A line with an end beyond the 16-bit range (an overlay segment far off
+  // the page) is cut along its own line, so the part drawn keeps its direction.
+  std::vector<DevicePoint> device;
+  device.reserve(points.size());
+  for (const PagePoint& p : points) device.push_back({p.x * page_.unitPerMmX, p.y * page_.unitPerMmY});
+  for (const auto& run : ClipPolyline(device, -32768, 32767)) {
+    std::vector<WmfPoint> pts;
+    pts.reserve(run.size());
+    for (const DevicePoint& p : run) pts.push_back({WmfCoord(p.x), WmfCoord(p.y)});
+    recorder_.Polyline(pts);
+  }
+}
 
 void MetafileTarget::Polygon(std::span<const PagePoint> points) { recorder_.Polygon(ToWmf(points)); }
 
@@ -85,14 +100,24 @@ TextSize MetafileTarget::TextExtent(const std::string& text) {
 
 MetafileExport RecordMetafile(const ScreenMetrics& screen, const core::DataState& d,
                               const core::LineSet& lines, const PlotControls& c,
-                              ScreenTextMeasurer& measure) {
+                              ScreenTextMeasurer& measure, Target* alsoOn) {
   MetafileExport out;
   out.page = MetaScl(screen);
   MetafileTarget target(out.page, measure);
-  MetaPlot(out.page, d, lines, c, target);
+  if (alsoOn) {
+    TeeTarget both(target, *alsoOn);
+    MetaPlot(out.page, d, lines, c, both);
+  } else {
+    MetaPlot(out.page, d, lines, c, target);
+  }
   out.metafile = target.Finish();
   out.mfPict = MfPictRecord(kMmAnisotropic, out.page.metaExtX, out.page.metaExtY);
   return out;
+}
+
+std::vector<uint8_t> PlaceableMetafile(const MetafileExport& e) {
+  return WithPlaceableHeader(e.metafile, static_cast<int16_t>(e.page.metaExtX),
+                             static_cast<int16_t>(e.page.metaExtY), 1440);
 }
 
 }  // namespace render

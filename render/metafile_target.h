@@ -62,7 +62,9 @@ class MetafileTarget : public Target {
 };
 
 // The metafile export: MetaScl, the metafile drawing, CloseMetaFile, and
-// the 16-byte clipboard record (8, metaExtX, metaExtY, handle 0).
+// the 16-byte clipboard record (8, metaExtX, metaExtY, handle 0). Every
+// drawing call also goes to `alsoOn` when given (a target laid out in twips
+// from the page's corner), with the texts placed as in the metafile.
 struct MetafileExport {
   PageLayout page;
   std::vector<uint8_t> metafile;
@@ -70,6 +72,11 @@ struct MetafileExport {
 };
 MetafileExport RecordMetafile(const ScreenMetrics& screen, const core::DataState& d,
                               const core::LineSet& lines, const PlotControls& c,
-                              ScreenTextMeasurer& measure);
+                              ScreenTextMeasurer& measure, Target* alsoOn = nullptr);
+
+// The metafile as a .wmf file holds it, and as desktop programs read it from
+// the clipboard: the placeable header (bounding box the window extent in
+// twips, 1440 units per inch) in front of the recorded metafile.
+std::vector<uint8_t> PlaceableMetafile(const MetafileExport& e);
 
 }  // namespace render

@@ -98,6 +98,9 @@ bool ijFrmDrw(const PageLayout& page, const core::RegionTexts& box, core::DataSt
 // The printed page's header line at 10 mm from the top. Returns false,
 // printing nothing, when the header size is not a usable number.
 bool Header(const PlotControls& c, Target& t);
+// True when the header size (Combo4) is a number above 0 whose font a
+// printer takes (at most 10000 printer pixels high).
+bool HeaderSizeUsable(const PlotControls& c);
 
 // Entry points of the export targets. The page given is MetaScl's or PrnScl's.
 inline bool MetaPntDrw(const PageLayout& page, const core::DataState& d, const PlotControls& c,

@@ -6,9 +6,10 @@ set -euo pipefail
 packages=(
   cmake g++ make pkg-config
   libgtest-dev libbenchmark-dev
-  qt6-base-dev
+  qt6-base-dev qt6-svg-dev libcups2-dev
   fonts-ipafont-mincho fonts-ipafont-gothic
   libwmf-bin xvfb xauth poppler-utils
+  cups printer-driver-cups-pdf
 )
 
 missing=()

@@ -125,4 +125,17 @@ TEST(GridFileName, HashBeforeTheLastDot) {
   EXPECT_EQ(core::GridFileName("a." + ext99), "a#." + ext99);
 }
 
+// The 100 positions are characters: a name in Japanese has three bytes a
+// character, and its dot used to be missed beyond 33 characters.
+TEST(GridFileName, CountsCharactersNotBytes) {
+  std::string ext, longer;
+  for (int i = 0; i < 100; ++i) ext += "え";
+  longer = ext + "え";
+  EXPECT_EQ(core::GridFileName("測点." + ext), "測点#." + ext);
+  EXPECT_EQ(core::GridFileName("測点." + longer), "測点." + longer + "#");
+  EXPECT_EQ(core::GridFileName("データ.dat"), "データ#.dat");
+  EXPECT_EQ(core::GridFileName("データ"), "データ#");
+  EXPECT_EQ(core::GridFileName(""), "#");
+}
+
 }  // namespace
