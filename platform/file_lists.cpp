@@ -7,6 +7,7 @@
 #include <QStorageInfo>
 #include <QStyle>
 #include <algorithm>
+#include <vector>
 
 namespace platform {
 
@@ -49,16 +50,16 @@ bool Readable(const QString& folder) {
 }  // namespace
 
 bool PatternUsable(const QString& pattern) {
-  const QStringList pieces = PatternPieces(pattern);
-  if (pieces.isEmpty()) return false;
-  for (const QString& p : pieces)
+  for (const QString& p : PatternPieces(pattern))
     if (p.contains(QLatin1Char('/')) || p.contains(QChar(0)) || !PatternExpression(p).isValid())
       return false;
   return true;
 }
 
 bool MatchesPattern(const QString& pattern, const QString& name) {
-  for (const QString& p : PatternPieces(pattern))
+  const QStringList pieces = PatternPieces(pattern);
+  if (pieces.isEmpty()) return true;  // an empty box: every file
+  for (const QString& p : pieces)
     if (PatternExpression(p).match(name).hasMatch()) return true;
   return false;
 }
@@ -151,22 +152,32 @@ bool FolderList::Fill(const QString& path) {
   if (!dir.isReadable()) return false;
   const QIcon open = style()->standardIcon(QStyle::SP_DirOpenIcon);
   const QIcon closed = style()->standardIcon(QStyle::SP_DirClosedIcon);
-  const QSignalBlocker block(this);
-  clear();
-  // The path from the root down: "/", then each folder on the way.
-  QString walked = QStringLiteral("/");
-  auto add = [&](const QString& text, const QString& full, const QIcon& icon) {
-    auto* item = new QListWidgetItem(icon, text, this);
-    item->setData(Qt::UserRole, full);
-    return item;
+  // The path from the root down: "/", then each folder on the way; then the
+  // subfolders.
+  struct Entry {
+    QString text, full;
+    bool open;
   };
-  QListWidgetItem* current = add(QStringLiteral("/"), walked, open);
+  std::vector<Entry> entries{{QStringLiteral("/"), QStringLiteral("/"), true}};
+  QString walked = QStringLiteral("/");
   for (const QString& part : path.split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
     walked = walked.endsWith(QLatin1Char('/')) ? walked + part : walked + QLatin1Char('/') + part;
-    current = add(part, walked, open);
+    entries.push_back({part, walked, true});
   }
-  for (const QFileInfo& sub : subfolders) add(sub.fileName(), sub.absoluteFilePath(), closed);
-  setCurrentItem(current);
+  const int current = static_cast<int>(entries.size()) - 1;
+  for (const QFileInfo& sub : subfolders) entries.push_back({sub.fileName(), sub.absoluteFilePath(), false});
+  // The items are reused in place: the one clicked keeps its place (it is
+  // the same folder there, now open), so a reader or robot that clicked it
+  // sees it selected.
+  const QSignalBlocker block(this);
+  while (count() > static_cast<int>(entries.size())) delete takeItem(count() - 1);
+  for (int i = 0; i < static_cast<int>(entries.size()); ++i) {
+    QListWidgetItem* item = i < count() ? this->item(i) : new QListWidgetItem(this);
+    if (item->text() != entries[i].text) item->setText(entries[i].text);
+    item->setData(Qt::UserRole, entries[i].full);
+    item->setIcon(entries[i].open ? open : closed);
+  }
+  setCurrentRow(current);
   return true;
 }
 

@@ -67,8 +67,9 @@ class FileList : public QListWidget {
   QString folder() const { return folder_; }
   QString pattern() const { return pattern_; }
   // Patterns separated by ";" ("*.dat;*.txt"), matched without regard to
-  // case. An empty pattern, or one with "/" or a malformed bracket, is
-  // refused: false, nothing changes.
+  // case; an empty pattern lists every file (so that a box emptied to type
+  // a new pattern is not refused on the way). One with "/" or a malformed
+  // bracket is refused: false, nothing changes.
   bool SetPattern(const QString& pattern);
   // Lists `folder`; false, changing nothing, when it cannot be read.
   bool SetFolder(const QString& folder);

@@ -33,10 +33,13 @@ TEST(FileList, PatternsMatchWithoutCaseAndBadOnesAreRefused) {
                                       QStringLiteral("line1.dat")}));
   ASSERT_TRUE(list.SetPattern(QStringLiteral("line*.dat;*.TXT")));
   EXPECT_EQ(Items(list), (QStringList{QStringLiteral("line1.dat"), QStringLiteral("notes.txt")}));
-  for (const char* refused : {"", " ; ", "a/b*.dat", "[x.dat"}) {
+  for (const char* refused : {"a/b*.dat", "[x.dat", "*.dat;[x"}) {
     EXPECT_FALSE(list.SetPattern(QString::fromUtf8(refused))) << refused;
     EXPECT_EQ(list.pattern(), QStringLiteral("line*.dat;*.TXT")) << refused;
   }
+  // A box emptied on the way to a new pattern lists every file.
+  ASSERT_TRUE(list.SetPattern(QStringLiteral(" ; ")));
+  EXPECT_EQ(list.count(), 4);
 }
 
 TEST(FileList, UnreadableFolderLeavesTheListAsItWas) {
