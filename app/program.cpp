@@ -1,6 +1,8 @@
 #include "app/program.h"
 
 #include <QApplication>
+#include <QScreen>
+#include <algorithm>
 
 #include "platform/file_lists.h"
 
@@ -13,7 +15,13 @@ namespace {
 void PlaceBeside(QWidget* window, const QWidget* caller) {
   if (!caller) return;
   const QRect c = caller->window()->frameGeometry();
-  window->move(c.right() + 8, c.top());
+  QPoint at(c.right() + 8, c.top());
+  if (const QScreen* screen = caller->screen()) {
+    const QRect room = screen->availableGeometry();
+    at.setX(std::max(room.left(), std::min(at.x(), room.right() - window->frameGeometry().width())));
+    at.setY(std::max(room.top(), std::min(at.y(), room.bottom() - window->frameGeometry().height())));
+  }
+  window->move(at);
 }
 
 }  // namespace
@@ -34,7 +42,9 @@ void Program::OpenChecker(int caller, QLineEdit* box) {
   if (!checker_) {
     checker_ = new checker::CheckerWindow(shared_, *this, checkerReport_, printers_);
     checkerReport_.SetParent(checker_);
+    checker_->LoadTextFile(box, checker_->TextAreaWidthTwips() + 50);
     PlaceBeside(checker_, box);
+    return;
   }
   checker_->LoadTextFile(box, checker_->TextAreaWidthTwips() + 50);
 }
