@@ -65,7 +65,7 @@ TEST(PlotCommand, SizeChoosesTheScreenFrameOnly) {
 TEST(PlotCommand, UsageErrorsAndReadErrors) {
   TempFolder folder;
   const std::string png = folder.path() + "/p.png";
-  const struct { std::vector<std::string> args; int code; const char* err; } cases[] = {
+  const struct { std::vector<std::string> args; int code; std::string err; } cases[] = {
       {{SamplePath("g01.dat")}, cli::kUsage, "usage: zentu-cli plot"},
       {{SamplePath("g01.dat"), "--png"}, cli::kUsage, "--png needs a value"},
       {{SamplePath("g01.dat"), "--size", "D", "--png", png}, cli::kUsage, "--size takes A, B or C"},
@@ -73,7 +73,7 @@ TEST(PlotCommand, UsageErrorsAndReadErrors) {
       {{SamplePath("g01.dat"), "--header-font", "5", "--pdf", png}, cli::kUsage, "--header-font"},
       {{SamplePath("g01.dat"), "--format", "abc", "--png", png}, cli::kUsage, "--format takes"},
       {{folder.path() + "/missing.dat", "--png", png}, cli::kDataError,
-       core::MessageLine(core::Msg::FileCannotOpen).c_str()},
+       core::MessageLine(core::Msg::FileCannotOpen)},
       {{SamplePath("g01.dat"), "--png", folder.path() + "/no/such/folder/p.png"}, cli::kDataError,
        "cannot write"},
   };
