@@ -1,6 +1,7 @@
 // Numeric fields of a data file: numbers separated by commas, blanks, tabs or
 // line breaks (CR LF or LF); runs of separators count as one. A field is read
-// with std::from_chars, so the result does not depend on the locale.
+// as core::ReadDecimal reads it (std::from_chars, so the result does not
+// depend on the locale; a value below the smallest double reads as 0).
 #pragma once
 
 #include <cstdint>
@@ -13,8 +14,8 @@ class FieldReader {
   explicit FieldReader(std::string_view text) : p_(text.data()), end_(text.data() + text.size()) {}
 
   // The next field as a finite double. False at the end of the text or when
-  // the field is not a number (nan and inf are not numbers here); the field
-  // is consumed either way.
+  // the field is not a number (nan and inf are not numbers here, nor values
+  // beyond the largest double); the field is consumed either way.
   bool Next(double& v);
 
   // The next field as a count: a number rounded half to even, which must fit

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <sstream>
@@ -109,6 +110,27 @@ TEST(GridCommand, MessagesAndExitCodes) {
     EXPECT_EQ(std::filesystem::exists(out), c.written) << c.args[0] << " " << c.args[1];
   }
   EXPECT_EQ(core::MessageLine(core::Msg::NxInvalid), "Data Error: ｎxが不正です。ｎx＝２として処理を継続します。");
+}
+
+// A grid written is always readable: values near the largest double, whose
+// mean overflowed and whose 15-digit text overflowed, and values below the
+// smallest double, which read as 0.
+TEST(GridCommand, ExtremeValuesGiveAGridThatReadsBack) {
+  TempFolder folder;
+  const std::string input = folder.Write(
+      "big.dat",
+      "6\r\n0 0 1.7976931348623157E+308\r\n10 0 1.7976931348623157E+308\r\n"
+      "0 10 1.7976931348623157E+308\r\n10 10 -1.7976931348623157E+308\r\n"
+      "5 5 1E-400\r\n5 6 1.79769313486231E+308\r\n");
+  for (const char* digits : {"15", "17", "1"}) {
+    const std::string out = folder.path() + "/g.dat";
+    const Outcome r = Grid({input, "--region", "all", "--nx", "7", "--ny", "5", "--digits", digits, "-o", out});
+    ASSERT_NE(r.code, cli::kDataError) << r.err;
+    const core::DataState g = ReadGrid(out);
+    ASSERT_EQ(g.nData, 35) << digits;
+    for (int32_t k = 1; k <= g.nData; ++k) EXPECT_TRUE(std::isfinite(g.zData[k])) << digits << " " << k;
+    EXPECT_EQ(ReadFile(out).find("inf"), std::string::npos);
+  }
 }
 
 TEST(GridCommand, CountTextsBehaveAsTypedIntoTheBoxes) {
