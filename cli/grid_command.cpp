@@ -41,9 +41,11 @@ const char* const kGridUsage =
     "                timing comparisons)\n"
     "\n"
     "Messages go to standard error as \"TITLE: MESSAGE\".\n"
-    "Exit codes: 0 written; 1 a read, count or data error stopped the conversion\n"
-    "(nothing written); 2 wrong usage or a refused region or node count (nothing\n"
-    "written); 3 written after a warning (ring 50 reached, a node count corrected).\n";
+    "Exit codes: 0 written; 1 a read, count or data error stopped the conversion,\n"
+    "or the grid file could not be written (nothing written); 2 wrong usage, or a\n"
+    "refused region, node count or output (a folder, or the input itself; nothing\n"
+    "written); 3 written after a warning (ring 50 reached, a node count corrected,\n"
+    "an xyz file read only up to a field that is not a number).\n";
 
 namespace {
 
@@ -194,9 +196,9 @@ int RunGrid(const std::vector<std::string>& args, std::ostream& out, std::ostrea
   if (core::DataRead2(a.read.format, box, s, report) != core::LatticeStatus::Ok)
     return report.Saw(core::Msg::NoData) ? kDataError : kUsage;
   const gridding::MshResult r = literal ? gridding::MshLiteral(s, report) : gridding::Msh(s, report, threads);
-  if (!core::DataWrite(s, digits)) {
-    report.Show(core::Msg::GridWriteFailed);
-    return kDataError;
+  if (const core::WriteResult written = core::DataWrite(s, digits); !written) {
+    report.Show(core::FailureMessage(written.status));
+    return written.status == core::WriteStatus::CannotWrite ? kDataError : kUsage;
   }
   out << "grid written to " << s.gridFile << " (" << s.gridNx << " x " << s.gridNy
       << " nodes, region " << core::FormatGeneral(s.gridX1) << ".." << core::FormatGeneral(s.gridX2)

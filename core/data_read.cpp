@@ -205,12 +205,12 @@ ReadStatus DataRead1(const ReadOptions& opt, DataState& s, Reporter& report) {
     report.Show(Msg::FileNotSpecified);
     return ReadStatus::FileNotSpecified;
   }
-  const std::optional<std::string> bytes = ReadFileBytes(s.dataFile);
-  if (!bytes) {
-    report.Show(Msg::FileCannotOpen);
+  std::string bytes;
+  if (const ReadFileStatus read = ReadFileBytes(s.dataFile, bytes); read != ReadFileStatus::Read) {
+    report.Show(FailureMessage(read));
     return ReadStatus::CannotOpen;
   }
-  return DataRead1Bytes(opt, *bytes, s, report);
+  return DataRead1Bytes(opt, bytes, s, report);
 }
 
 }  // namespace core

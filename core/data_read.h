@@ -31,10 +31,10 @@ struct ReadOptions {
   std::string text2, text3;  // colour-scale bounds of the manual meter
 };
 
-enum class ReadStatus {
+enum class [[nodiscard]] ReadStatus {
   Ok,
   FileNotSpecified,  // dataFile empty: shown, the program is to end
-  CannotOpen,        // shown; nothing changed
+  CannotOpen,        // missing, not a regular file, too large: shown; nothing changed
   CountError,        // shown; previous points and ranges kept
   DataError,         // shown; see DataRead1
 };

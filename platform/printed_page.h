@@ -21,7 +21,7 @@ render::PageLayout PrnSclFor(const QPrinter& printer, const render::ScreenMetric
 // printable origin is the page's corner).
 void SetUpPdfPrinter(QPrinter& printer, const std::string& path, int dpi);
 
-enum class PrintStatus { Printed, CannotStart, CannotFinish };
+enum class [[nodiscard]] PrintStatus { Printed, CannotStart, CannotFinish };
 
 // Steps 2 to 7 of a print: PrnScl, open the document and its page, transparent
 // text background, PrnPntDrw, PrnFrmDrw (with the header), PrnLinDrw when lines

@@ -101,6 +101,11 @@ TEST(GridCommand, MessagesAndExitCodes) {
       {{sample, "--nx", "0", "--ny", "", "-o", out}, cli::kOk, "", true},
       {{sample, "-o", folder.path() + "/no/such/folder.dat"}, cli::kDataError,
        Line(core::Msg::GridWriteFailed), false},
+      {{"/dev/zero", "-o", out}, cli::kDataError, Line(core::Msg::FileNotAFile), false},
+      {{folder.path(), "-o", out}, cli::kDataError, Line(core::Msg::FileNotAFile), false},
+      {{sample, "-o", "/dev/null"}, cli::kOk, "", false},
+      {{sample, "-o", "/dev/full"}, cli::kDataError, Line(core::Msg::GridWriteFailed), false},
+      {{sample, "-o", folder.path()}, cli::kUsage, Line(core::Msg::OutputNotAFile), false},
   };
   for (const auto& c : cases) {
     std::filesystem::remove(out);
@@ -131,6 +136,21 @@ TEST(GridCommand, ExtremeValuesGiveAGridThatReadsBack) {
     for (int32_t k = 1; k <= g.nData; ++k) EXPECT_TRUE(std::isfinite(g.zData[k])) << digits << " " << k;
     EXPECT_EQ(ReadFile(out).find("inf"), std::string::npos);
   }
+}
+
+TEST(GridCommand, TheInputIsNeverItsOwnOutput) {
+  TempFolder folder;
+  const std::string text = ReadFile(SamplePath("g01.dat"));
+  const std::string input = folder.Write("g01.dat", text);
+  std::filesystem::create_symlink(input, folder.path() + "/link.dat");
+  for (const std::string& out : {input, folder.path() + "/./g01.dat", folder.path() + "/link.dat"}) {
+    const Outcome r = Grid({input, "-o", out});
+    EXPECT_EQ(r.code, cli::kUsage) << out;
+    EXPECT_EQ(r.err, Line(core::Msg::OutputIsInput)) << out;
+  }
+  EXPECT_EQ(ReadFile(input), text);
+  EXPECT_EQ(core::MessageLine(core::Msg::OutputIsInput),
+            "File Error: 出力先が入力ファイルと同じです。出力先を変更して下さい。処理を中断します。");
 }
 
 TEST(GridCommand, CountTextsBehaveAsTypedIntoTheBoxes) {

@@ -123,7 +123,7 @@ TEST(DataRead1, DataErrorsKeepPointsReadAndZerosAfter) {
   // The ijz node whose value failed already has its lattice position.
   DataState s = Previous();
   RecordingReporter r;
-  Read("2 2\r\n1\r\n2\r\n3\r\n", s, r, OptionsFor(Format::Ijz));
+  EXPECT_EQ(Read("2 2\r\n1\r\n2\r\n3\r\n", s, r, OptionsFor(Format::Ijz)), ReadStatus::DataError);
   EXPECT_EQ(s.xData[4], 2);
   EXPECT_EQ(s.yData[4], 2);
 }

@@ -76,6 +76,8 @@ TEST(PlotCommand, UsageErrorsAndReadErrors) {
        core::MessageLine(core::Msg::FileCannotOpen)},
       {{SamplePath("g01.dat"), "--png", folder.path() + "/no/such/folder/p.png"}, cli::kDataError,
        "cannot write"},
+      {{SamplePath("g01.dat"), "--wmf", folder.path()}, cli::kUsage, core::MessageLine(core::Msg::OutputNotAFile)},
+      {{"/dev/zero", "--png", png}, cli::kDataError, core::MessageLine(core::Msg::FileNotAFile)},
   };
   for (const auto& c : cases) {
     const Outcome r = Plot(c.args);
@@ -83,6 +85,26 @@ TEST(PlotCommand, UsageErrorsAndReadErrors) {
     EXPECT_NE(r.err.find(c.err), std::string::npos) << r.err;
   }
   EXPECT_FALSE(std::filesystem::exists(png));
+}
+
+TEST(PlotCommand, InputFilesAreNeverOverwritten) {
+  TempFolder folder;
+  const std::string data = folder.Write("g01.dat", ReadFile(SamplePath("g01.dat")));
+  const std::string lines = folder.Write("line1.dat", ReadFile(SamplePath("line1.dat")));
+  const std::string elsewhere = folder.path() + "/../" + std::filesystem::path(folder.path()).filename().string();
+  const struct { const char* option; std::string path; const char* other; } cases[] = {
+      {"--png", data, "--wmf"}, {"--wmf", lines, "--png"}, {"--pdf", elsewhere + "/g01.dat", "--png"}};
+  for (const auto& c : cases) {
+    const Outcome r = Plot({data, "--lines", lines, c.other, folder.path() + "/other", c.option, c.path});
+    EXPECT_EQ(r.code, cli::kUsage) << c.option;
+    EXPECT_NE(r.err.find(core::MessageLine(core::Msg::OutputIsInput)), std::string::npos) << r.err;
+    EXPECT_NE(r.out.find("written to " + folder.path() + "/other"), std::string::npos) << r.out;  // the rest is written
+  }
+  EXPECT_EQ(ReadFile(data), ReadFile(SamplePath("g01.dat")));
+  EXPECT_EQ(ReadFile(lines), ReadFile(SamplePath("line1.dat")));
+  // Devices are written through.
+  const Outcome r = Plot({data, "--png", "/dev/null", "--wmf", "/dev/null", "--pdf", "/dev/null"});
+  EXPECT_EQ(r.code, cli::kOk) << r.err;
 }
 
 TEST(PlotCommand, ZeroWidthAxisRangeStillPlots) {
