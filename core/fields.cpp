@@ -63,6 +63,7 @@ const char* ParseSimple(const char* b, const char* e, double& v) {
 
 bool FieldReader::Next(double& v) {
   while (p_ < end_ && IsSeparator(*p_)) ++p_;
+  start_ = p_;
   if (p_ == end_) return false;
   const char* b = p_;
   bool negative = false;

@@ -11,7 +11,8 @@ namespace core {
 
 class FieldReader {
  public:
-  explicit FieldReader(std::string_view text) : p_(text.data()), end_(text.data() + text.size()) {}
+  explicit FieldReader(std::string_view text)
+      : p_(text.data()), end_(text.data() + text.size()), begin_(p_), start_(p_) {}
 
   // The next field as a finite double. False at the end of the text or when
   // the field is not a number (nan and inf are not numbers here, nor values
@@ -26,9 +27,18 @@ class FieldReader {
   // of it plus one.
   size_t Remaining() const { return static_cast<size_t>(end_ - p_); }
 
+  // Where the field last asked for starts, counted in bytes from the start of
+  // the text; the text's length when the text had ended.
+  size_t FieldStart() const { return static_cast<size_t>(start_ - begin_); }
+  // True when the last Next or NextCount failed because the text had ended
+  // (not because the field was not a number).
+  bool AtEnd() const { return start_ == end_; }
+
  private:
   const char* p_;
   const char* end_;
+  const char* begin_;
+  const char* start_;
 };
 
 }  // namespace core

@@ -78,6 +78,9 @@ TEST(GridCommand, MessagesAndExitCodes) {
   const std::string count2 = folder.Write("count2.dat", "2\r\n1 2 3\r\n4 5 6\r\n");
   const std::string cut = folder.Write("cut.dat", "5\r\n1 2 3\r\n4 5 6\r\n7 8 9\r\n");
   const std::string empty = folder.Write("empty.xyz", "1 2\r\n");
+  // The sample's triples as an xyz file, with a field that is not a number on line 401.
+  const std::string sampleText = ReadFile(SamplePath("g01.dat"));
+  const std::string stopped = folder.Write("stopped.xyz", sampleText.substr(sampleText.find('\n') + 1) + "5,5,-\r\n");
   const std::string sample = SamplePath("g01.dat");
   const std::string out = folder.path() + "/out.dat";
   const struct {
@@ -89,6 +92,8 @@ TEST(GridCommand, MessagesAndExitCodes) {
       {{count2, "-o", out}, cli::kDataError, Line(core::Msg::DataCountInvalid), false},
       {{cut, "-o", out}, cli::kDataError, Line(core::Msg::DataInvalid), false},
       {{empty, "--format", "xyz", "-o", out}, cli::kDataError, Line(core::Msg::NoData), false},
+      {{stopped, "--format", "xyz", "-o", out}, cli::kWarning,
+       core::MessageLine(core::Msg::XyzReadStopped, {"401", "400"}) + "\n", true},
       {{folder.path() + "/none.dat", "-o", out}, cli::kDataError, Line(core::Msg::FileCannotOpen), false},
       {{sample, "--region", "10,0,10,50", "-o", out}, cli::kUsage, Line(core::Msg::RegionZeroSize), false},
       {{sample, "--region", "a,0,10,50", "-o", out}, cli::kUsage, Line(core::Msg::RegionNotNumber), false},
