@@ -208,6 +208,12 @@ int RunPlot(const std::vector<std::string>& args, std::ostream& out, std::ostrea
   core::DataState s;
   s.dataFile = a.read.input;
   if (core::DataRead1(a.read.read, s, report) != core::ReadStatus::Ok) return kDataError;
+  // An xyz file without a readable triple has nothing to plot; refused as
+  // the grid command refuses it.
+  if (s.nData < 1) {
+    report.Show(core::Msg::NoData);
+    return kDataError;
+  }
   core::LineSet lines;
   if (c.linesOn) {
     lines.lineFile = a.lineFile;

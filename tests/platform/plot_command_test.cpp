@@ -78,6 +78,10 @@ TEST(PlotCommand, UsageErrorsAndReadErrors) {
        "cannot write"},
       {{SamplePath("g01.dat"), "--wmf", folder.path()}, cli::kUsage, core::MessageLine(core::Msg::OutputNotAFile)},
       {{"/dev/zero", "--png", png}, cli::kDataError, core::MessageLine(core::Msg::FileNotAFile)},
+      {{folder.Write("empty.xyz", ""), "--format", "xyz", "--png", png}, cli::kDataError,
+       core::MessageLine(core::Msg::NoData)},
+      {{folder.Write("heading.xyz", "x y z\r\n"), "--format", "xyz", "--png", png}, cli::kDataError,
+       core::MessageLine(core::Msg::NoData)},
   };
   for (const auto& c : cases) {
     const Outcome r = Plot(c.args);
