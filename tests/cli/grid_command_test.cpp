@@ -52,6 +52,16 @@ TEST(GridCommand, ConvertsTheSampleBesideTheInput) {
   }
 }
 
+// The sample's grid at 17 digits, every value exact, pinned: a change in the
+// results must be deliberate (regenerate with the command in
+// tests/fixtures/README.md and say why).
+TEST(GridCommand, SampleGridIsTheGoldenFileByteForByte) {
+  TempFolder folder;
+  const std::string out = folder.path() + "/g01#.dat";
+  ASSERT_EQ(Grid({SamplePath("g01.dat"), "--digits", "17", "-o", out}).code, cli::kOk);
+  EXPECT_EQ(ReadFile(out), ReadFile(testing_support::FixturePath("g01#.dat")));
+}
+
 TEST(GridCommand, WrittenGridReadsBackAndRegridsAsIjz) {
   TempFolder folder;
   const std::string first = folder.path() + "/a.dat";

@@ -45,6 +45,17 @@ TEST(PlotCommand, WritesTheSampleOnEveryTarget) {
   EXPECT_FALSE(std::filesystem::exists(pdf + ".part"));
 }
 
+// The sample's metafile with its lines, pinned byte for byte: a change in
+// the drawing must be deliberate (tests/fixtures/README.md).
+TEST(PlotCommand, SampleMetafileIsTheGoldenFileByteForByte) {
+  TempFolder folder;
+  const std::string wmf = folder.path() + "/g01.wmf";
+  ASSERT_EQ(Plot({SamplePath("g01.dat"), "--lines", SamplePath("line1.dat"), "--wmf", wmf}).code, cli::kOk);
+  const std::string golden = ReadFile(testing_support::FixturePath("g01.wmf"));
+  ASSERT_FALSE(golden.empty());
+  EXPECT_TRUE(ReadFile(wmf) == golden) << "the metafile differs from tests/fixtures/g01.wmf";
+}
+
 TEST(PlotCommand, SizeChoosesTheScreenFrameOnly) {
   TempFolder folder;
   const struct { const char* size; int width, height; } cases[] = {{"A", 627, 548}, {"B", 590, 510}, {"C", 552, 472}};
