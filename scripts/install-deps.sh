@@ -3,6 +3,8 @@
 # are missing. Runs as root, or through sudo when it is there. Recommended
 # packages are not installed, so what a test needs of them is named here
 # (fonts-urw-base35: the fonts wmf2svg draws metafile text with).
+# Packages named as arguments are installed too (scripts/fuzz.sh asks for
+# clang and its fuzzer runtime this way).
 set -euo pipefail
 
 packages=(
@@ -11,6 +13,7 @@ packages=(
   qt6-base-dev
   fonts-ipafont-mincho fonts-ipafont-gothic
   libwmf-bin fonts-urw-base35 xvfb xauth poppler-utils
+  "$@"
 )
 
 missing=()
