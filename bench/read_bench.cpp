@@ -48,8 +48,7 @@ int main() {
       core::DataState s;
       s.dataFile = path;
       core::RecordingReporter r;
-      core::DataRead1(opt, s, r);
-      n = s.nData;
+      n = core::DataRead1(opt, s, r) == core::ReadStatus::Ok ? s.nData : -1;
     });
     size_t lines = 0;
     const double base = BestOf(5, [&] {
