@@ -170,8 +170,10 @@ ConvertResult Convert(Controls& c, MainState& m, Host& h) {
           &watch);
       result.stopped = memory && result.msh.stopped;
       if (memory && !result.stopped) {
-        result.written = core::DataWrite(m.data, h.Digits());
-        if (!result.written) report.Show(core::Msg::GridWriteFailed);
+        const core::WriteResult written = core::DataWrite(m.data, h.Digits());
+        result.written = written;
+        result.writeStatus = written.status;
+        if (!written) report.Show(core::FailureMessage(written.status));
       }
     }
     if (!memory) {

@@ -17,6 +17,7 @@
 #include "core/data_state.h"
 #include "core/line_file.h"
 #include "core/report.h"
+#include "core/text_file.h"
 #include "gridding/msh.h"
 #include "render/page_layout.h"
 #include "render/plot.h"
@@ -135,6 +136,7 @@ struct ConvertResult {
   bool stopped = false;     // Esc: nothing written
   bool outOfMemory = false; // nothing written
   bool written = false;     // the grid file is there
+  core::WriteStatus writeStatus = core::WriteStatus::Written;  // why it is not
   gridding::MshResult msh;
 };
 

@@ -80,6 +80,8 @@ int main(int argc, char** argv) {
       {"clustered, region half beside", Spread::Clustered, 10000, "800,800,1200,1200", "100"},
       {"clustered, region half beside", Spread::Clustered, 100000, "800,800,1200,1200", "100"},
       {"clustered, region half beside", Spread::Clustered, 1000000, "800,800,1200,1200", "100"},
+      {"repeated, default region", Spread::Repeated, 100000, "", ""},
+      {"repeated, default region", Spread::Repeated, 1000000, "", ""},
   };
   std::printf("| case | points | lattice | rings | literal s | engine s | ratio | peak MB | identical |\n");
   std::printf("|---|---:|---|---:|---:|---:|---:|---:|---|\n");

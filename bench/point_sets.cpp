@@ -27,11 +27,16 @@ std::vector<Point> MakePoints(Spread spread, int32_t count, uint64_t seed) {
     const double cx = 1000 * Unit(rng), cy = 1000 * Unit(rng);
     clusters.push_back({cx, cy, 5 + 55 * Unit(rng)});
   }
+  std::vector<bool> elsewhere(static_cast<size_t>(count), spread != Spread::Repeated);
+  for (int k = 0; k < 30 && spread == Spread::Repeated; ++k) elsewhere[rng() % elsewhere.size()] = true;
   std::vector<Point> pts;
   pts.reserve(static_cast<size_t>(count));
   for (int32_t k = 0; k < count; ++k) {
     double x, y;
-    if (spread == Spread::Clustered && Unit(rng) < 0.9) {
+    if (!elsewhere[static_cast<size_t>(k)]) {
+      x = 500.1234;
+      y = 499.8765;
+    } else if (spread == Spread::Clustered && Unit(rng) < 0.9) {
       const Cluster& c = clusters[static_cast<size_t>(rng() % clusters.size())];
       const double a = 6.283185307179586 * Unit(rng), r = c.r * std::sqrt(Unit(rng));
       x = std::clamp(c.cx + r * std::cos(a), 0.0, 1000.0);

@@ -33,8 +33,7 @@ int main() {
       core::DataState s;
       s.dataFile = path;
       core::RecordingReporter r;
-      core::DataRead1(opt, s, r);
-      n = s.nData;
+      n = core::DataRead1(opt, s, r) == core::ReadStatus::Ok ? s.nData : -1;
     });
     size_t lines = 0;
     const double base = BestOf(5, [&] {
@@ -52,10 +51,11 @@ int main() {
   g.nodes.Allocate(500, 500);
   for (size_t k = 0; k < g.nodes.nodes().size(); ++k) g.nodes.nodes()[k].value = pts[k].z;
   g.gridFile = folder + "/zentu_bench_write#.dat";
-  const double write = BestOf(5, [&] { core::DataWrite(g); });
+  bool written = true;
+  const double write = BestOf(5, [&] { written = core::DataWrite(g) && written; });
   const std::string grid = core::ReadFileBytes(g.gridFile).value_or("");
-  const double base = BestOf(5, [&] { core::WriteFileReplacing(g.gridFile, grid); });
+  const double base = BestOf(5, [&] { written = core::WriteFileReplacing(g.gridFile, grid) && written; });
   std::printf("| DataWrite 500 x 500 | %zu | %.3f | %.3f | %.1f |\n", grid.size(), write, base, write / base);
   std::filesystem::remove(g.gridFile);
-  return 0;
+  return written ? 0 : 1;
 }

@@ -159,7 +159,7 @@ std::optional<std::string> CalcText(const Operands& op, const std::vector<double
 }
 
 bool Calc(const RunInputs& in, const Grids& g, const std::string& outputPath, int digits,
-          core::DataState& main, core::Reporter& report) {
+          core::DataState& main, core::Reporter& report, const std::vector<std::string>& inputs) {
   if (in.operation < 0 || in.operation >= kOperationCount) return false;  // no such list entry
   if (in.text11.empty()) {
     report.Show(core::Msg::FileNotSpecified);
@@ -198,8 +198,8 @@ bool Calc(const RunInputs& in, const Grids& g, const std::string& outputPath, in
     report.Show(core::Msg::CalcOverflow);
     return false;
   }
-  if (!core::WriteFileReplacing(outputPath, *text)) {
-    report.Show(core::Msg::GridWriteFailed);
+  if (const core::WriteResult written = core::WriteFileReplacing(outputPath, *text, inputs); !written) {
+    report.Show(core::FailureMessage(written.status));
     return false;
   }
   main.gridFile = outputPath;

@@ -83,8 +83,10 @@ std::optional<std::string> CalcText(const Operands& op, const std::vector<double
 // grid that does not hold the values its size fields announce
 // (CalcGridUnread, "Ａ" or "Ｂ"), a or b not a number (CalcANotSet,
 // CalcBNotSet), a result beyond the range of a double (CalcOverflow), a file
-// that cannot be written (GridWriteFailed).
+// that cannot be written (the writer's message). `inputs` are files the
+// output must not replace (an output the user named that is A or B itself);
+// "Cal#.dat" of the window may replace a "Cal#.dat" read whole as A or B.
 bool Calc(const RunInputs& in, const Grids& g, const std::string& outputPath, int digits,
-          core::DataState& main, core::Reporter& report);
+          core::DataState& main, core::Reporter& report, const std::vector<std::string>& inputs = {});
 
 }  // namespace calc

@@ -137,7 +137,10 @@ int RunCalc(const std::vector<std::string>& args, std::ostream& out, std::ostrea
   }
   in.option1 = true;  // C into A's folder
   const std::string path = outputGiven ? output : calc::OutputPath(in, grids);
-  if (!calc::Calc(in, grids, path, digits, main, report)) return kDataError;
+  // An output named with -o must not be A or B itself.
+  std::vector<std::string> inputs;
+  if (outputGiven) inputs.assign(positional.begin() + 1, positional.end());
+  if (!calc::Calc(in, grids, path, digits, main, report, inputs)) return kDataError;
   out << "written to " << path << " (" << calc::kOperationTexts[in.operation] << ", " << main.inNx
       << " x " << main.inNy << ")\n";
   return kOk;

@@ -38,9 +38,11 @@ const char* const kGridUsage =
     "                timing comparisons)\n"
     "\n"
     "Messages go to standard error as \"TITLE: MESSAGE\".\n"
-    "Exit codes: 0 written; 1 a read, count or data error stopped the conversion\n"
-    "(nothing written); 2 wrong usage or a refused region or node count (nothing\n"
-    "written); 3 written after a warning (ring 50 reached, a node count corrected).\n";
+    "Exit codes: 0 written; 1 a read, count or data error stopped the conversion,\n"
+    "or the grid file could not be written (nothing written); 2 wrong usage, or a\n"
+    "refused region, node count or output (a folder, or the input itself; nothing\n"
+    "written); 3 written after a warning (ring 50 reached, a node count corrected,\n"
+    "an xyz file read only up to a field that is not a number).\n";
 
 namespace {
 
@@ -184,7 +186,8 @@ int RunGrid(const std::vector<std::string>& args, std::ostream& out, std::ostrea
   if (drawn.draw.read != core::ReadStatus::Ok || drawn.draw.outOfMemory) return kDataError;
   const app::ConvertResult r = app::Command1_Click(c, m, host).convert;
   if (!r.latticeSet) return r.refusedNoData ? kDataError : kUsage;
-  if (!r.written) return kDataError;
+  if (!r.written)
+    return r.outOfMemory || r.writeStatus == core::WriteStatus::CannotWrite ? kDataError : kUsage;
   const core::DataState& s = m.data;
   out << "grid written to " << s.gridFile << " (" << s.gridNx << " x " << s.gridNy
       << " nodes, region " << core::FormatGeneral(s.gridX1) << ".." << core::FormatGeneral(s.gridX2)

@@ -4,9 +4,16 @@
 #include <QByteArray>
 #include <QImage>
 #include <QPrinter>
-#include <cstdio>
-#include <filesystem>
+#include <optional>
 #include <ostream>
+#ifdef __linux__
+#include <sys/mman.h>
+#include <unistd.h>
+#else
+#include <QTemporaryDir>
+
+#include "platform/text.h"
+#endif
 
 #include "cli/grid_command.h"
 #include "cli/stream_reporter.h"
@@ -55,7 +62,9 @@ const char* const kPlotUsage =
     "\n"
     "Messages go to standard error as \"TITLE: MESSAGE\".\n"
     "Exit codes: 0 written; 1 a read, count or data error stopped the plot, or a\n"
-    "file could not be written; 2 wrong usage; 3 written after a warning.\n";
+    "file could not be written; 2 wrong usage, or a refused output (a folder, or\n"
+    "an input file itself); 3 written after a warning (an xyz file read only up\n"
+    "to a field that is not a number).\n";
 
 namespace {
 
@@ -130,31 +139,40 @@ bool IsPlotOption(const std::string& opt) {
   return false;
 }
 
-bool WritePng(const QImage& image, const std::string& path) {
+std::optional<std::string> PngBytes(const QImage& image) {
   QByteArray bytes;
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
-  if (!image.save(&buffer, "PNG")) return false;
-  return core::WriteFileReplacing(path, std::string(bytes.constData(), static_cast<size_t>(bytes.size())));
+  if (!image.save(&buffer, "PNG")) return std::nullopt;
+  return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
 }
 
-// The PDF is printed beside its target and renamed over it when complete.
-bool WritePdf(const std::string& path, const render::ScreenMetrics& screen, const core::DataState& d,
-              const core::LineSet& lines, const render::PlotControls& c) {
-  const std::string temp = path + ".part";
-  bool ok = false;
+// The printed page as PDF bytes. The printer writes to a file by name; it is
+// given an unnamed memory file (/proc/self/fd/N of a memfd), so that a run
+// killed while printing leaves nothing behind; elsewhere a private temporary
+// folder. The bytes then go through the one writer, as every file does.
+std::optional<std::string> PdfBytes(const render::ScreenMetrics& screen, const core::DataState& d,
+                                    const core::LineSet& lines, const render::PlotControls& c) {
+#ifdef __linux__
+  const int fd = ::memfd_create("zentu-pdf", MFD_CLOEXEC);
+  if (fd < 0) return std::nullopt;
+  const std::string file = "/proc/self/fd/" + std::to_string(fd);
+#else
+  QTemporaryDir folder;
+  if (!folder.isValid()) return std::nullopt;
+  const std::string file = platform::ToPath(folder.filePath(QStringLiteral("page.pdf")));
+#endif
+  bool printed = false;
   {
     QPrinter printer(QPrinter::HighResolution);
-    platform::SetUpPdfPrinter(printer, temp, 600);
-    ok = platform::PrintPage(printer, screen, d, lines, c) == platform::PrintStatus::Printed;
+    platform::SetUpPdfPrinter(printer, file, 600);
+    printed = platform::PrintPage(printer, screen, d, lines, c) == platform::PrintStatus::Printed;
   }
-  std::error_code ec;
-  if (ok) std::filesystem::rename(temp, path, ec);
-  if (!ok || ec) {
-    std::filesystem::remove(temp, ec);
-    return false;
-  }
-  return true;
+  std::optional<std::string> bytes = printed ? core::ReadFileBytes(file) : std::nullopt;
+#ifdef __linux__
+  ::close(fd);
+#endif
+  return bytes;
 }
 
 }  // namespace
@@ -217,27 +235,38 @@ int RunPlot(const std::vector<std::string>& args, std::ostream& out, std::ostrea
   const app::DrawResult drawn = app::Command1_Click(c, m, host, &a.read.typed).draw;
   if (drawn.read != core::ReadStatus::Ok || drawn.outOfMemory) return kDataError;
   const core::DataState& s = m.data;
+  // An xyz file without a readable triple has nothing to plot; refused as
+  // the grid command refuses it.
+  if (s.nData < 1) {
+    report.Show(core::Msg::NoData);
+    return kDataError;
+  }
   const core::LineSet& lines = m.lines;
   const render::PlotControls plot = app::PlotControlsOf(c);
   int status = report.shown.empty() ? kOk : kWarning;
-  auto wrote = [&](const std::string& what, const std::string& path, bool ok) {
-    if (ok) {
+  // Every file goes through the one writer, which refuses the input files.
+  const std::vector<std::string> inputs = {s.dataFile, a.lineFile};
+  auto write = [&](const std::string& what, const std::string& path, const std::optional<std::string>& bytes) {
+    const core::WriteResult written =
+        bytes ? core::WriteFileReplacing(path, *bytes, inputs) : core::WriteResult{core::WriteStatus::CannotWrite};
+    if (written) {
       out << what << " written to " << path << "\n";
-    } else {
-      err << "zentu-cli plot: cannot write " << path << "\n";
-      status = kDataError;
+      return;
     }
+    report.Show(core::FailureMessage(written.status));
+    err << "zentu-cli plot: cannot write " << path << "\n";
+    if (status != kUsage) status = written.status == core::WriteStatus::CannotWrite ? kDataError : kUsage;
   };
 
-  if (!a.png.empty()) wrote("screen page", a.png, WritePng(picture.WindowPart(m.page), a.png));
+  if (!a.png.empty()) write("screen page", a.png, PngBytes(picture.WindowPart(m.page)));
   if (!a.wmf.empty()) {
     platform::QtScreenMeasurer measure(screen);
     const render::MetafileExport meta = render::RecordMetafile(screen, s, lines, plot, measure);
     // A metafile file carries the placeable header, so that readers know its size.
     const std::vector<uint8_t> file = render::PlaceableMetafile(meta);
-    wrote("metafile", a.wmf, core::WriteFileReplacing(a.wmf, std::string(file.begin(), file.end())));
+    write("metafile", a.wmf, std::string(file.begin(), file.end()));
   }
-  if (!a.pdf.empty()) wrote("printed page", a.pdf, WritePdf(a.pdf, screen, s, lines, plot));
+  if (!a.pdf.empty()) write("printed page", a.pdf, PdfBytes(screen, s, lines, plot));
   return status;
 }
 

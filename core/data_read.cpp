@@ -1,6 +1,8 @@
 #include "core/data_read.h"
 
 #include <algorithm>
+#include <new>
+#include <string>
 #include <optional>
 #include <tuple>
 #include <utility>
@@ -60,6 +62,17 @@ ReadStatus DataError(DataState& s, int32_t count, size_t pointsPossible, Reporte
   return ReadStatus::DataError;
 }
 
+// Room reserved at first for the points of an xyz file.
+constexpr int32_t kXyzStartRoom = 1000000;
+
+// An xyz file holds a field that is not a number at byte `at`: the points
+// before it are kept, and the user is told on which line the reading stopped
+// and how many points were read.
+void XyzStopped(std::string_view bytes, size_t at, int32_t points, Reporter& report) {
+  const auto line = std::count(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(at), '\n') + 1;
+  report.Show(Msg::XyzReadStopped, {std::to_string(line), std::to_string(points)});
+}
+
 void SetDataRange(DataState& s) {
   if (s.nData < 1) return;
   s.xMin = s.xMax = s.xData[1];
@@ -93,10 +106,7 @@ void SetZRangeInside(DataState& s) {
   }
 }
 
-}  // namespace
-
-ReadStatus DataRead1Bytes(const ReadOptions& opt, std::string_view bytes, DataState& s,
-                          Reporter& report) {
+ReadStatus ReadPoints(const ReadOptions& opt, std::string_view bytes, DataState& s, Reporter& report) {
   FieldReader in(bytes);
   // Every field takes at least one byte and one separator.
   const size_t fieldsInFile = bytes.size() / 2 + 1;
@@ -153,11 +163,19 @@ ReadStatus DataRead1Bytes(const ReadOptions& opt, std::string_view bytes, DataSt
       break;
     }
     case Format::Xyz: {
-      StartArrays(s, kMaxXyzPoints, fieldsInFile / 3);
+      // The count is known only at the end: the arrays grow as the triples
+      // come, from room for as many as a file of this size could hold, up to
+      // a million (a triple takes at least six bytes).
+      StartArrays(s, kXyzStartRoom, bytes.size() / 6);
       int32_t n = 0;
-      while (n < kMaxXyzPoints) {
+      while (n < INT32_MAX - 1) {
         double x, y, z;
-        if (!in.Next(x) || !in.Next(y) || !in.Next(z)) break;
+        if (!in.Next(x) || !in.Next(y) || !in.Next(z)) {
+          // The end of the file, also within a triple, ends the reading
+          // normally; a field that is not a number ends it with a warning.
+          if (!in.AtEnd()) XyzStopped(bytes, in.FieldStart(), n, report);
+          break;
+        }
         s.xData.push_back(x);
         s.yData.push_back(y);
         s.zData.push_back(z);
@@ -201,17 +219,32 @@ ReadStatus DataRead1Bytes(const ReadOptions& opt, std::string_view bytes, DataSt
   return ReadStatus::Ok;
 }
 
+}  // namespace
+
+ReadStatus DataRead1Bytes(const ReadOptions& opt, std::string_view bytes, DataState& s,
+                          Reporter& report) {
+  try {
+    return ReadPoints(opt, bytes, s, report);
+  } catch (const std::bad_alloc&) {
+    // The points do not fit in memory: none are kept.
+    for (auto* a : {&s.xData, &s.yData, &s.zData}) *a = std::vector<double>(1, 0.0);
+    s.nData = 0;
+    report.Show(Msg::OutOfMemory);
+    return ReadStatus::DataError;
+  }
+}
+
 ReadStatus DataRead1(const ReadOptions& opt, DataState& s, Reporter& report) {
   if (s.dataFile.empty()) {
     report.Show(Msg::FileNotSpecified);
     return ReadStatus::FileNotSpecified;
   }
-  const std::optional<std::string> bytes = ReadFileBytes(s.dataFile);
-  if (!bytes) {
-    report.Show(Msg::FileCannotOpen);
+  std::string bytes;
+  if (const ReadFileStatus read = ReadFileBytes(s.dataFile, bytes); read != ReadFileStatus::Read) {
+    report.Show(FailureMessage(read));
     return ReadStatus::CannotOpen;
   }
-  return DataRead1Bytes(opt, *bytes, s, report);
+  return DataRead1Bytes(opt, bytes, s, report);
 }
 
 }  // namespace core

@@ -31,10 +31,10 @@ struct ReadOptions {
   std::string text2, text3;  // colour-scale bounds of the manual meter
 };
 
-enum class ReadStatus {
+enum class [[nodiscard]] ReadStatus {
   Ok,
   FileNotSpecified,  // dataFile empty: shown, the program is to end
-  CannotOpen,        // shown; nothing changed
+  CannotOpen,        // missing, not a regular file, too large: shown; nothing changed
   CountError,        // shown; previous points and ranges kept
   DataError,         // shown; see DataRead1
 };
@@ -45,7 +45,11 @@ enum class ReadStatus {
 // leaves the points read so far followed by zeros up to the announced count
 // (or only the points read, when the file could not hold that many fields)
 // and the previous ranges. A range box that is not a number is a data error
-// after the points and the data range have been taken.
+// after the points and the data range have been taken. Points that do not
+// fit in memory are a data error with Msg::OutOfMemory and no points.
+// An xyz file is read whole, to its end; a field that is not a number ends
+// it early: the points before it are kept, Msg::XyzReadStopped names the
+// line and the number of points read, and the read is Ok.
 ReadStatus DataRead1(const ReadOptions& opt, DataState& s, Reporter& report);
 
 // The same on bytes already read; `s.dataFile` is not looked at.

@@ -66,9 +66,6 @@ class NodeTable {
 // 1 GB of tables. Larger node counts are refused before any allocation.
 inline constexpr int64_t kMaxNodes = 10000000;
 
-// Largest number of points an xyz file contributes; the rest is ignored.
-inline constexpr int32_t kMaxXyzPoints = 1000000;
-
 struct DataState {
   std::string dataFile;  // full path of the input data file
   std::string gridFile;  // full path of the output grid file

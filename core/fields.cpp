@@ -1,7 +1,8 @@
 #include "core/fields.h"
 
 #include <charconv>
-#include <cmath>
+#include <optional>
+#include <system_error>
 
 #include "core/numbers.h"
 
@@ -64,6 +65,7 @@ const char* ParseSimple(const char* b, const char* e, double& v) {
 
 bool FieldReader::Next(double& v) {
   while (p_ < end_ && IsSeparator(*p_)) ++p_;
+  start_ = p_;
   if (p_ == end_) return false;
   const char* b = p_;
   bool negative = false;
@@ -78,10 +80,9 @@ bool FieldReader::Next(double& v) {
     return true;
   }
   while (p_ < end_ && !IsSeparator(*p_)) ++p_;
-  if (b == p_ || *b == '+' || *b == '-') return false;
-  const auto r = std::from_chars(b, p_, x, std::chars_format::general);
-  if (r.ec != std::errc() || r.ptr != p_ || !std::isfinite(x)) return false;
-  v = negative ? -x : x;
+  const std::optional<double> slow = ReadDecimal(std::string_view(b, static_cast<size_t>(p_ - b)));
+  if (!slow) return false;
+  v = negative ? -*slow : *slow;
   return true;
 }
 

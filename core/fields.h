@@ -1,6 +1,7 @@
 // Numeric fields of a data file: numbers separated by commas, blanks, tabs or
 // line breaks (CR LF or LF); runs of separators count as one. A field is read
-// with std::from_chars, so the result does not depend on the locale.
+// as core::ReadDecimal reads it (std::from_chars, so the result does not
+// depend on the locale; a value below the smallest double reads as 0).
 #pragma once
 
 #include <cstdint>
@@ -10,11 +11,12 @@ namespace core {
 
 class FieldReader {
  public:
-  explicit FieldReader(std::string_view text) : p_(text.data()), end_(text.data() + text.size()) {}
+  explicit FieldReader(std::string_view text)
+      : p_(text.data()), end_(text.data() + text.size()), begin_(p_), start_(p_) {}
 
   // The next field as a finite double. False at the end of the text or when
-  // the field is not a number (nan and inf are not numbers here); the field
-  // is consumed either way.
+  // the field is not a number (nan and inf are not numbers here, nor values
+  // beyond the largest double); the field is consumed either way.
   bool Next(double& v);
 
   // The next field as a count: a number rounded half to even, which must fit
@@ -30,9 +32,18 @@ class FieldReader {
   // of it plus one.
   size_t Remaining() const { return static_cast<size_t>(end_ - p_); }
 
+  // Where the field last asked for starts, counted in bytes from the start of
+  // the text; the text's length when the text had ended.
+  size_t FieldStart() const { return static_cast<size_t>(start_ - begin_); }
+  // True when the last Next or NextCount failed because the text had ended
+  // (not because the field was not a number).
+  bool AtEnd() const { return start_ == end_; }
+
  private:
   const char* p_;
   const char* end_;
+  const char* begin_;
+  const char* start_;
 };
 
 }  // namespace core

@@ -1,7 +1,6 @@
 #include "core/grid_file.h"
 
 #include "core/numbers.h"
-#include "core/text_file.h"
 
 namespace core {
 
@@ -42,12 +41,12 @@ std::string GridFileText(int32_t nx, int32_t ny, const std::vector<double>& valu
   return out;
 }
 
-bool DataWrite(const DataState& s, int digits) {
+WriteResult DataWrite(const DataState& s, int digits) {
   std::vector<double> values;
   values.reserve(s.nodes.nodes().size());
   for (int32_t j = 1; j <= s.gridNy; ++j)
     for (int32_t i = 1; i <= s.gridNx; ++i) values.push_back(s.nodes.Node(i, j).value);
-  return WriteFileReplacing(s.gridFile, GridFileText(s.gridNx, s.gridNy, values, digits));
+  return WriteFileReplacing(s.gridFile, GridFileText(s.gridNx, s.gridNy, values, digits), {s.dataFile});
 }
 
 }  // namespace core

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/data_state.h"
+#include "core/text_file.h"
 
 namespace core {
 
@@ -29,9 +30,11 @@ inline size_t GridValueBytes(int digits) { return static_cast<size_t>(digits) + 
 // each in the general number format with `digits` significant digits.
 std::string GridFileText(int32_t nx, int32_t ny, const std::vector<double>& values, int digits = 15);
 
-// Writes the node values of s.nodes (nearZ slot 0) to s.gridFile, replacing
-// any earlier file only once the new one is complete. False when the file
-// cannot be written; the old file then stays as it was.
-bool DataWrite(const DataState& s, int digits = 15);
+// Writes the node values of s.nodes (nearZ slot 0) to s.gridFile through
+// WriteFileReplacing, replacing any earlier file only once the new one is
+// complete; a gridFile that is the input file s.dataFile is refused. On
+// failure the old file stays as it was and the status tells why
+// (FailureMessage gives the message).
+WriteResult DataWrite(const DataState& s, int digits = 15);
 
 }  // namespace core

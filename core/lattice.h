@@ -17,7 +17,7 @@ struct RegionTexts {
   std::string text25, text26;
 };
 
-enum class LatticeStatus {
+enum class [[nodiscard]] LatticeStatus {
   Ok,       // lattice set, tables allocated (possibly after an nx/ny warning)
   Refused,  // a message was shown; nothing allocated, nothing to convert
 };

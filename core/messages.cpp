@@ -99,6 +99,18 @@ MessageText TextOf(Msg m) {
                             "文字を見直して下さい。保存を中断します。"};
     case Msg::FolderNotMade:
       return {"", "フォルダを作成できません。場所と名前を見直して下さい。"};
+
+    case Msg::FileNotAFile:
+      return {"File Error", "通常のファイルではありません。ファイルを見直して下さい。処理を中断します。"};
+    case Msg::FileTooLarge:
+      return {"File Error", "ファイルが大きすぎます。ファイルを見直して下さい。処理を中断します。"};
+    case Msg::OutputNotAFile:
+      return {"File Error", "出力先がファイルではありません。出力先を見直して下さい。処理を中断します。"};
+    case Msg::OutputIsInput:
+      return {"File Error", "出力先が入力ファイルと同じです。出力先を変更して下さい。処理を中断します。"};
+    case Msg::XyzReadStopped:
+      return {"Data Error",
+              "%1行目に数値でないデータがあります。そこまでの%2点を読み込みました。以降のデータは読み込みません。"};
   }
   return {"", ""};
 }

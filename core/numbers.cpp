@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <string>
 
 namespace core {
@@ -173,6 +174,53 @@ std::string ApplyMask(const Decimal& d, const Mask& k) {
 
 }  // namespace
 
+namespace {
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// For a decimal text without sign that std::from_chars found out of range:
+// whether its value lies below the smallest double (rather than beyond the
+// largest), told by the decimal exponent of its first significant digit.
+bool BelowDoubleRange(std::string_view t) {
+  size_t i = 0;
+  int64_t magnitude = 0;
+  int64_t intDigits = 0;
+  for (; i < t.size() && IsDigit(t[i]); ++i)
+    if (intDigits > 0 || t[i] != '0') ++intDigits;
+  if (intDigits > 0) {
+    magnitude = intDigits - 1;
+  } else if (i < t.size() && t[i] == '.') {
+    for (++i; i < t.size() && IsDigit(t[i]); ++i) {
+      --magnitude;
+      if (t[i] != '0') break;
+    }
+  }
+  while (i < t.size() && t[i] != 'e' && t[i] != 'E') ++i;
+  int64_t exponent = 0;
+  if (i < t.size()) {
+    ++i;
+    const bool negative = i < t.size() && t[i] == '-';
+    if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
+    for (; i < t.size() && IsDigit(t[i]); ++i)
+      exponent = std::min<int64_t>(exponent * 10 + (t[i] - '0'), int64_t{1} << 40);
+    if (negative) exponent = -exponent;
+  }
+  return magnitude + exponent < 0;
+}
+
+}  // namespace
+
+std::optional<double> ReadDecimal(std::string_view text) {
+  if (text.empty() || text[0] == '+' || text[0] == '-') return std::nullopt;
+  double v = 0;
+  const char* end = text.data() + text.size();
+  const auto r = std::from_chars(text.data(), end, v, std::chars_format::general);
+  if (r.ptr != end) return std::nullopt;
+  if (r.ec == std::errc::result_out_of_range && BelowDoubleRange(text)) return 0.0;
+  if (r.ec != std::errc() || !std::isfinite(v)) return std::nullopt;
+  return v;
+}
+
 std::optional<double> ParseNumber(std::string_view text) {
   size_t b = 0, e = text.size();
   while (b < e && IsBlank(text[b])) ++b;
@@ -183,11 +231,9 @@ std::optional<double> ParseNumber(std::string_view text) {
     negative = text[b] == '-';
     ++b;
   }
-  if (b == e || text[b] == '+' || text[b] == '-') return std::nullopt;
-  double v = 0;
-  const auto r = std::from_chars(text.data() + b, text.data() + e, v, std::chars_format::general);
-  if (r.ec != std::errc() || r.ptr != text.data() + e || !std::isfinite(v)) return std::nullopt;
-  return negative ? -v : v;
+  const std::optional<double> v = ReadDecimal(text.substr(b, e - b));
+  if (!v) return std::nullopt;
+  return negative ? -*v : *v;
 }
 
 void AppendGeneral(std::string& out, double v, int digits) {
@@ -196,7 +242,24 @@ void AppendGeneral(std::string& out, double v, int digits) {
     return;
   }
   char buf[64];
-  const auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general, digits);
+  auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general, digits);
+  // Only magnitudes from 1E+308 up can round to a text beyond the largest
+  // double. Such a text was rounded up, so one unit less in its last digit
+  // is the value rounded towards zero, which reads back.
+  const char* first = buf + (v < 0 ? 1 : 0);
+  if (std::fabs(v) >= 1e308 && !ReadDecimal(std::string_view(first, r.ptr - first))) {
+    r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific, digits - 1);
+    char* e = std::find(buf, r.ptr, 'e');
+    char* d = e;
+    while (*--d == '0' || *d == '.')
+      if (*d == '0') *d = '9';
+    --*d;
+    // Trailing zeros of the mantissa go, as the general format drops them.
+    char* m = e;
+    while (m[-1] == '0') --m;
+    if (m[-1] == '.') --m;
+    r.ptr = std::copy(e, r.ptr, m);
+  }
   for (char* p = buf; p != r.ptr; ++p) out.push_back(*p == 'e' ? 'E' : *p);
 }
 

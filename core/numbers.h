@@ -25,12 +25,22 @@ inline double ToSingle(double v) { return static_cast<double>(static_cast<float>
 
 // The number a whole text holds: optional blanks around an optional sign and a
 // decimal number ("25.", ".5", "1E+05"). Empty text, other characters, and
-// values that are not finite give no number.
+// values that are not finite give no number; values below the smallest double
+// read as 0 (ReadDecimal).
 std::optional<double> ParseNumber(std::string_view text);
+
+// The value of a decimal number without its sign ("25.", ".5", "1E+05"), the
+// whole text, read as std::from_chars reads it, except that a value below the
+// smallest double reads as 0, as the C library reads it. Nothing for other
+// text, for "inf" and "nan", and for values beyond the largest double.
+std::optional<double> ReadDecimal(std::string_view text);
 
 // The general number format: `digits` significant digits (15 by default),
 // trailing zeros dropped, exponent form "1.5E-05" / "1E+20" for magnitudes
-// below 1E-04 or from 10^digits up. Negative zero is written "0".
+// below 1E-04 or from 10^digits up. Negative zero is written "0". The text
+// always reads back (ReadDecimal): the largest doubles, which rounding to
+// `digits` digits would carry beyond the largest double, are rounded towards
+// zero instead ("1.79769313486231E+308"). `v` must be finite.
 std::string FormatGeneral(double v, int digits = 15);
 // The same, appended to `out` (for writers of many values).
 void AppendGeneral(std::string& out, double v, int digits = 15);

@@ -58,6 +58,13 @@ enum class Msg {
   CheckerDeleteFailed,  // renamed, but the old file %1 could not be deleted
   CheckerNotEncodable,  // a character has no code in the file's encoding: not saved
   FolderNotMade,        // the new folder could not be created (not a taken name)
+
+  // Every reader and writer of files (core/text_file.h, core/data_read.h).
+  FileNotAFile,         // the input is a device, FIFO, folder or socket: refused
+  FileTooLarge,         // an input without a size goes on without end: refused
+  OutputNotAFile,       // the output is a folder or a socket: refused
+  OutputIsInput,        // the output is the input file itself: refused
+  XyzReadStopped,       // an xyz file holds a field that is not a number: %1 line, %2 points read
 };
 
 // The buttons of a message box, and the answer a user gives.

@@ -1,5 +1,6 @@
 #include "gridding/cell_index.h"
 
+#include <bit>
 #include <limits>
 
 #include "gridding/cell_of.h"
@@ -149,6 +150,20 @@ CellIndex::CellIndex(const core::DataState& s, int32_t threads, CellLayout layou
       columnKeys_[k] = i * static_cast<uint64_t>(h_) + j;
     }
     std::sort(columnKeys_.begin(), columnKeys_.end());
+  }
+  MarkRuns();
+}
+
+void CellIndex::MarkRuns() {
+  // The same place is the same bits of x and y: then fx, fy and every
+  // distance computed from them are the same bits too.
+  auto samePlace = [](const BinnedPoint& a, const BinnedPoint& b) {
+    return std::bit_cast<uint64_t>(a.x) == std::bit_cast<uint64_t>(b.x) &&
+           std::bit_cast<uint64_t>(a.y) == std::bit_cast<uint64_t>(b.y);
+  };
+  for (size_t k = points_.size(); k-- > 0;) {
+    const bool joined = k + 1 < points_.size() && samePlace(points_[k], points_[k + 1]);
+    points_[k].runEnd = joined ? points_[k + 1].runEnd : static_cast<uint32_t>(k + 1);
   }
 }
 

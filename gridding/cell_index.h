@@ -14,11 +14,16 @@
 namespace gridding {
 
 // One binned point: its position in node units (as CellOf computes it), its
-// coordinates and value, and its index 1..nData.
+// coordinates and value, and its index 1..nData. `runEnd` is the position in
+// CellIndex::points() just past the run of points that follow it there at the
+// very same x and y (itself at least): points of one cell are in index order,
+// so a run is a stretch of the cell's points at one place with no other point
+// of the cell between them.
 struct BinnedPoint {
   double fx, fy;
   double x, y, z;
   int32_t p;
+  uint32_t runEnd;
 };
 
 // Points ordered by cell row cj, then column ci, then index p, so that the
@@ -70,6 +75,7 @@ class CellIndex {
   }
   Range KeyRange(uint64_t first, uint64_t last) const;  // sparse form
   bool SparseColumnEmpty(int64_t ci, int64_t cj1, int64_t cj2) const;
+  void MarkRuns();  // sets runEnd of every point
 
   // Cells ci0_..ci0_+w_-1 by cj0_..cj0_+h_-1 hold every kept point.
   int64_t ci0_ = 0, cj0_ = 0, w_ = 0, h_ = 0;

@@ -10,10 +10,22 @@
 // at or beyond the node's third distance at the start of a ring are dropped,
 // and once no cell of a ring can hold a point nearer than that distance, no
 // later ring can change the node either.
+//
+// Points at one place. An offer that directly follows an offer of a point at
+// the same place (the same x and y, so the same distance d), with no offer
+// between them that changed the table, is refused by Rpl: if the first was
+// refused, the table and the offer are the same, so is the decision; if it
+// was stored in some slot s with distance d, the second finds d equal to
+// nearDist(s) and reaches either no branch or a branch whose triangle has two
+// equal corners (area 0) or whose spacing test sees distance 0, which fail
+// against areaTol >= 0 (or a NaN areaTol). So of a run of such offers only
+// the first is made: a point set in which most points repeat one place costs
+// about what its distinct places cost.
 #include "gridding/engine.h"
 
 #include <algorithm>
 #include <atomic>
+#include <climits>
 #include <thread>
 #include <vector>
 
@@ -34,6 +46,16 @@ struct Candidate {
   uint32_t k;  // position in CellIndex::points()
   double d;
 };
+
+// A run of points at one place (BinnedPoint::runEnd) offered to a node: the
+// members k..end-1 of CellIndex::points() not offered yet, all at distance d.
+struct Run {
+  uint32_t k, end;
+  double d;
+};
+
+// Runs shorter than this are offered point by point, as any other points.
+constexpr uint32_t kShortestRun = 8;
 
 // Ascending point index. The few candidates of most rings go through an
 // insertion sort; the thousands a ring can meet in a dense cluster through a
@@ -88,8 +110,10 @@ class NodeSearch {
   bool Ring(core::NodeSlots& n, int64_t a, int64_t b, int32_t ring) {
     const LargeVector<BinnedPoint>& pts = cells_.points();
     if (ring == 0) {
+      // The offers are the cell's points in index order: of each run only
+      // the first is made.
       const auto [first, last] = cells_.Cell(a, b);
-      for (uint32_t k = first; k < last; ++k) {
+      for (uint32_t k = first; k < last; k = pts[k].runEnd) {
         const BinnedPoint& q = pts[k];
         Rpl(n, q.x, q.y, q.z, OfferDistance(a, b, q.fx, q.fy, dx_, dy_), rules_);
       }
@@ -100,16 +124,24 @@ class NodeSearch {
     if (std::min(bound_[r - 1][0], bound_[0][r - 1]) >= third) return false;
 
     candidates_.clear();
+    runs_.clear();
     bool inOrder = true;  // candidates gathered so far ascend in index
     int32_t lastP = 0;
     auto take = [&](CellIndex::Range range) {
-      for (uint32_t k = range.first; k < range.second; ++k) {
+      for (uint32_t k = range.first; k < range.second;) {
         const double d = OfferDistance(a, b, pts[k].fx, pts[k].fy, dx_, dy_);
+        const uint32_t end = pts[k].runEnd;
+        if (end - k >= kShortestRun) {
+          if (d < third) runs_.push_back({k, end, d});
+          k = end;
+          continue;
+        }
         if (d < third) {
           inOrder = inOrder && pts[k].p > lastP;
           lastP = pts[k].p;
           candidates_.push_back({pts[k].p, k, d});
         }
+        ++k;
       }
     };
     // The largest gap g (up to r) across the other axis with bound(g) below
@@ -141,9 +173,13 @@ class NodeSearch {
     }
     // Within a ring the offers go in index order, whatever cell they lie in.
     if (!inOrder) SortByIndex(candidates_, scratch_);
-    for (const Candidate& c : candidates_) {
-      const BinnedPoint& q = pts[c.k];
-      Rpl(n, q.x, q.y, q.z, c.d, rules_);
+    if (runs_.empty()) {
+      for (const Candidate& c : candidates_) {
+        const BinnedPoint& q = pts[c.k];
+        Rpl(n, q.x, q.y, q.z, c.d, rules_);
+      }
+    } else {
+      OfferWithRuns(n);
     }
     return true;
   }
@@ -151,11 +187,47 @@ class NodeSearch {
   double EmptyDist() const { return rules_.emptyDist; }
 
  private:
+  // Offers the candidates and the runs merged in index order. After a run's
+  // member, the members that would come next, before any offer from
+  // elsewhere, are skipped (see the top of this file).
+  void OfferWithRuns(core::NodeSlots& n) {
+    const LargeVector<BinnedPoint>& pts = cells_.points();
+    auto head = [&](const Run& r) { return pts[r.k].p; };
+    auto later = [&](const Run& l, const Run& r) { return head(l) > head(r); };
+    std::make_heap(runs_.begin(), runs_.end(), later);  // the run with the lowest next index first
+    size_t c = 0;
+    while (!runs_.empty() || c < candidates_.size()) {
+      const int32_t nextCandidate = c < candidates_.size() ? candidates_[c].p : INT32_MAX;
+      if (runs_.empty() || nextCandidate < head(runs_.front())) {
+        const BinnedPoint& q = pts[candidates_[c].k];
+        Rpl(n, q.x, q.y, q.z, candidates_[c].d, rules_);
+        ++c;
+        continue;
+      }
+      std::pop_heap(runs_.begin(), runs_.end(), later);
+      Run& r = runs_.back();
+      const BinnedPoint& q = pts[r.k];
+      Rpl(n, q.x, q.y, q.z, r.d, rules_);
+      const int32_t nextElsewhere =
+          runs_.size() > 1 ? std::min(nextCandidate, head(runs_.front())) : nextCandidate;
+      const BinnedPoint* first = pts.data() + r.k + 1;
+      const BinnedPoint* next = std::upper_bound(first, pts.data() + r.end, nextElsewhere,
+                                                 [](int32_t p, const BinnedPoint& m) { return p < m.p; });
+      r.k = static_cast<uint32_t>(next - pts.data());
+      if (r.k == r.end) {
+        runs_.pop_back();
+      } else {
+        std::push_heap(runs_.begin(), runs_.end(), later);
+      }
+    }
+  }
+
   const CellIndex& cells_;
   const OfferRules rules_;
   const double dx_, dy_;
   double bound_[kMaxRing + 1][kMaxRing + 1];
   std::vector<Candidate> candidates_, scratch_;
+  std::vector<Run> runs_;
 };
 
 // Calls work(search, j) for every row j = 1..ny, rows handed out one at a

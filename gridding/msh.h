@@ -16,7 +16,7 @@ namespace gridding {
 
 inline constexpr int32_t kMaxRing = 50;
 
-struct MshResult {
+struct [[nodiscard]] MshResult {
   int32_t ringsRun = 0;   // searches made: 1 (ring 0 only) .. 51
   bool complete = false;  // every node holds three points
   bool stopped = false;   // stopped on request: the node values were not computed

@@ -4,7 +4,9 @@
 // through its three points.
 #pragma once
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "core/data_state.h"
 
@@ -80,14 +82,26 @@ inline bool HasEmptySlot(const core::NodeSlots& n, double emptyDist) {
   return n.nearDist[0] == emptyDist || n.nearDist[1] == emptyDist || n.nearDist[2] == emptyDist;
 }
 
+// The mean of three values, taken as ((z1 + z2) + z3) / 3: the order is part
+// of the result. Where that sum overflows (values near the largest double),
+// the thirds are added instead; their rounding can still carry the sum just
+// past the largest double, which the true mean never exceeds, so it is held
+// there. The mean of finite values is always finite.
+inline double Mean3(double z1, double z2, double z3) {
+  const double sum = z1 + z2 + z3;
+  if (std::isfinite(sum)) return sum / 3;
+  constexpr double kMax = std::numeric_limits<double>::max();
+  return std::clamp(z1 / 3 + z2 / 3 + z3 / 3, -kMax, kMax);
+}
+
 // Height at (x, y) of the plane through the three points, or their mean
-// ((z1 + z2) + z3) / 3 when the triangle is degenerate (|D| below areaTol, or
-// D = 0 whatever areaTol is) or the plane value leaves [zMin, zMax] or is not
-// finite.
+// (Mean3) when the triangle is degenerate (|D| below areaTol, or D = 0
+// whatever areaTol is) or the plane value leaves [zMin, zMax] or is not
+// finite. Finite z values give a finite height.
 inline double Hight(double x, double y, double x1, double y1, double z1, double x2, double y2,
                     double z2, double x3, double y3, double z3, double areaTol, double zMin,
                     double zMax) {
-  const double mean = (z1 + z2 + z3) / 3;
+  const double mean = Mean3(z1, z2, z3);
   const double D = (x1 - x3) * (y2 - y3) - (x2 - x3) * (y1 - y3);
   if (std::fabs(D) < areaTol || D == 0) return mean;
   const double z = z3 + ((x - x3) * ((z1 - z3) * (y2 - y3) - (z2 - z3) * (y1 - y3)) +

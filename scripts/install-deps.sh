@@ -1,6 +1,10 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need, only those that
-# are missing. Runs as root, or through sudo when it is there.
+# are missing. Runs as root, or through sudo when it is there. Recommended
+# packages are not installed, so what a test needs of them is named here
+# (fonts-urw-base35: the fonts wmf2svg draws metafile text with).
+# Packages named as arguments are installed too (scripts/fuzz.sh asks for
+# clang and its fuzzer runtime this way).
 set -euo pipefail
 
 packages=(
@@ -8,8 +12,9 @@ packages=(
   libgtest-dev libbenchmark-dev
   qt6-base-dev qt6-svg-dev libcups2-dev
   fonts-ipafont-mincho fonts-ipafont-gothic
-  libwmf-bin xvfb xauth poppler-utils
+  libwmf-bin fonts-urw-base35 xvfb xauth poppler-utils
   cups printer-driver-cups-pdf
+  "$@"
 )
 
 missing=()

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <sstream>
@@ -51,6 +52,16 @@ TEST(GridCommand, ConvertsTheSampleBesideTheInput) {
   }
 }
 
+// The sample's grid at 17 digits, every value exact, pinned: a change in the
+// results must be deliberate (regenerate with the command in
+// tests/fixtures/README.md and say why).
+TEST(GridCommand, SampleGridIsTheGoldenFileByteForByte) {
+  TempFolder folder;
+  const std::string out = folder.path() + "/g01#.dat";
+  ASSERT_EQ(Grid({SamplePath("g01.dat"), "--digits", "17", "-o", out}).code, cli::kOk);
+  EXPECT_EQ(ReadFile(out), ReadFile(testing_support::FixturePath("g01#.dat")));
+}
+
 TEST(GridCommand, WrittenGridReadsBackAndRegridsAsIjz) {
   TempFolder folder;
   const std::string first = folder.path() + "/a.dat";
@@ -77,6 +88,9 @@ TEST(GridCommand, MessagesAndExitCodes) {
   const std::string count2 = folder.Write("count2.dat", "2\r\n1 2 3\r\n4 5 6\r\n");
   const std::string cut = folder.Write("cut.dat", "5\r\n1 2 3\r\n4 5 6\r\n7 8 9\r\n");
   const std::string empty = folder.Write("empty.xyz", "1 2\r\n");
+  // The sample's triples as an xyz file, with a field that is not a number on line 401.
+  const std::string sampleText = ReadFile(SamplePath("g01.dat"));
+  const std::string stopped = folder.Write("stopped.xyz", sampleText.substr(sampleText.find('\n') + 1) + "5,5,-\r\n");
   const std::string sample = SamplePath("g01.dat");
   const std::string out = folder.path() + "/out.dat";
   const struct {
@@ -88,6 +102,8 @@ TEST(GridCommand, MessagesAndExitCodes) {
       {{count2, "-o", out}, cli::kDataError, Line(core::Msg::DataCountInvalid), false},
       {{cut, "-o", out}, cli::kDataError, Line(core::Msg::DataInvalid), false},
       {{empty, "--format", "xyz", "-o", out}, cli::kDataError, Line(core::Msg::NoData), false},
+      {{stopped, "--format", "xyz", "-o", out}, cli::kWarning,
+       core::MessageLine(core::Msg::XyzReadStopped, {"401", "400"}) + "\n", true},
       {{folder.path() + "/none.dat", "-o", out}, cli::kDataError, Line(core::Msg::FileCannotOpen), false},
       {{sample, "--region", "10,0,10,50", "-o", out}, cli::kUsage, Line(core::Msg::RegionZeroSize), false},
       {{sample, "--region", "a,0,10,50", "-o", out}, cli::kUsage, Line(core::Msg::RegionNotNumber), false},
@@ -100,6 +116,11 @@ TEST(GridCommand, MessagesAndExitCodes) {
       {{sample, "--nx", "0", "--ny", "", "-o", out}, cli::kOk, "", true},
       {{sample, "-o", folder.path() + "/no/such/folder.dat"}, cli::kDataError,
        Line(core::Msg::GridWriteFailed), false},
+      {{"/dev/zero", "-o", out}, cli::kDataError, Line(core::Msg::FileNotAFile), false},
+      {{folder.path(), "-o", out}, cli::kDataError, Line(core::Msg::FileNotAFile), false},
+      {{sample, "-o", "/dev/null"}, cli::kOk, "", false},
+      {{sample, "-o", "/dev/full"}, cli::kDataError, Line(core::Msg::GridWriteFailed), false},
+      {{sample, "-o", folder.path()}, cli::kUsage, Line(core::Msg::OutputNotAFile), false},
   };
   for (const auto& c : cases) {
     std::filesystem::remove(out);
@@ -109,6 +130,42 @@ TEST(GridCommand, MessagesAndExitCodes) {
     EXPECT_EQ(std::filesystem::exists(out), c.written) << c.args[0] << " " << c.args[1];
   }
   EXPECT_EQ(core::MessageLine(core::Msg::NxInvalid), "Data Error: ｎxが不正です。ｎx＝２として処理を継続します。");
+}
+
+// A grid written is always readable: values near the largest double, whose
+// mean overflowed and whose 15-digit text overflowed, and values below the
+// smallest double, which read as 0.
+TEST(GridCommand, ExtremeValuesGiveAGridThatReadsBack) {
+  TempFolder folder;
+  const std::string input = folder.Write(
+      "big.dat",
+      "6\r\n0 0 1.7976931348623157E+308\r\n10 0 1.7976931348623157E+308\r\n"
+      "0 10 1.7976931348623157E+308\r\n10 10 -1.7976931348623157E+308\r\n"
+      "5 5 1E-400\r\n5 6 1.79769313486231E+308\r\n");
+  for (const char* digits : {"15", "17", "1"}) {
+    const std::string out = folder.path() + "/g.dat";
+    const Outcome r = Grid({input, "--region", "all", "--nx", "7", "--ny", "5", "--digits", digits, "-o", out});
+    ASSERT_NE(r.code, cli::kDataError) << r.err;
+    const core::DataState g = ReadGrid(out);
+    ASSERT_EQ(g.nData, 35) << digits;
+    for (int32_t k = 1; k <= g.nData; ++k) EXPECT_TRUE(std::isfinite(g.zData[k])) << digits << " " << k;
+    EXPECT_EQ(ReadFile(out).find("inf"), std::string::npos);
+  }
+}
+
+TEST(GridCommand, TheInputIsNeverItsOwnOutput) {
+  TempFolder folder;
+  const std::string text = ReadFile(SamplePath("g01.dat"));
+  const std::string input = folder.Write("g01.dat", text);
+  std::filesystem::create_symlink(input, folder.path() + "/link.dat");
+  for (const std::string& out : {input, folder.path() + "/./g01.dat", folder.path() + "/link.dat"}) {
+    const Outcome r = Grid({input, "-o", out});
+    EXPECT_EQ(r.code, cli::kUsage) << out;
+    EXPECT_EQ(r.err, Line(core::Msg::OutputIsInput)) << out;
+  }
+  EXPECT_EQ(ReadFile(input), text);
+  EXPECT_EQ(core::MessageLine(core::Msg::OutputIsInput),
+            "File Error: 出力先が入力ファイルと同じです。出力先を変更して下さい。処理を中断します。");
 }
 
 TEST(GridCommand, CountTextsBehaveAsTypedIntoTheBoxes) {

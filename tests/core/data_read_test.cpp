@@ -125,7 +125,7 @@ TEST(DataRead1, DataErrorsKeepPointsReadAndZerosAfter) {
   // The ijz node whose value failed already has its lattice position.
   DataState s = Previous();
   RecordingReporter r;
-  Read("2 2\r\n1\r\n2\r\n3\r\n", s, r, OptionsFor(Format::Ijz));
+  EXPECT_EQ(Read("2 2\r\n1\r\n2\r\n3\r\n", s, r, OptionsFor(Format::Ijz)), ReadStatus::DataError);
   EXPECT_EQ(s.xData[4], 2);
   EXPECT_EQ(s.yData[4], 2);
 }
@@ -230,14 +230,44 @@ TEST(DataRead1, FileProblems) {
   EXPECT_EQ(s.nData, 400);
 }
 
-TEST(DataRead1, XyzStopsAtTheMillionthPoint) {
+TEST(DataRead1, XyzBeyondAMillionTriplesIsReadWhole) {
   std::string text;
-  text.reserve(7000000);
-  for (int i = 0; i < core::kMaxXyzPoints + 2; ++i) text += "1 2 3\n";
+  text.reserve(7000100);
+  for (int i = 0; i < 1000004; ++i) text += "1 2 3\n";
+  text += "7 8 9\n";
   DataState s;
   RecordingReporter r;
   ASSERT_EQ(Read(text, s, r, OptionsFor(Format::Xyz)), ReadStatus::Ok);
-  EXPECT_EQ(s.nData, core::kMaxXyzPoints);
+  EXPECT_EQ(s.nData, 1000005);
+  EXPECT_EQ(s.xMax, 7);  // the last triple counts
+  EXPECT_TRUE(r.shown.empty());
+}
+
+TEST(DataRead1, XyzFieldThatIsNotANumberEndsTheReadingWithAWarning) {
+  const struct { const char* text; int32_t points; std::vector<std::string> args; } cases[] = {
+      {"1 2 3\r\n4 5 x\r\n6 7 8\r\n", 1, {"2", "1"}},
+      {"x y z\r\n1 2 3\r\n", 0, {"1", "0"}},          // a heading line
+      {"1 2 3\r\n4 5 6\r\n7 8 nan\r\n", 2, {"3", "2"}},
+      {"1 2 3\n\n\n4,5,1e999\n", 1, {"4", "1"}},         // LF only, blank lines, overflow
+      {"1 2 3\r\n4 5 6 abc", 2, {"2", "2"}},             // after a whole triple
+      {"1 2 3\r\n4 5\r\n", 1, {}},                       // cut short by the end: no warning
+      {"1 2 3 1e-999\r\n", 1, {}},                      // below the smallest double: 0, cut short
+  };
+  for (const auto& c : cases) {
+    DataState s;
+    RecordingReporter r;
+    ASSERT_EQ(Read(c.text, s, r, OptionsFor(Format::Xyz)), ReadStatus::Ok) << c.text;
+    EXPECT_EQ(s.nData, c.points) << c.text;
+    EXPECT_EQ(s.xData.size(), static_cast<size_t>(c.points) + 1) << c.text;
+    if (c.args.empty()) {
+      EXPECT_TRUE(r.shown.empty()) << c.text;
+    } else {
+      EXPECT_EQ(r.shown, std::vector{Msg::XyzReadStopped}) << c.text;
+      EXPECT_EQ(r.args.at(0), c.args) << c.text;
+    }
+  }
+  EXPECT_EQ(core::FilledText(Msg::XyzReadStopped, {"12", "11"}),
+            "12行目に数値でないデータがあります。そこまでの11点を読み込みました。以降のデータは読み込みません。");
 }
 
 }  // namespace

@@ -7,7 +7,7 @@ using core::Answer;
 using core::Msg;
 
 TEST(Messages, EveryMessageHasATextAndQuestionsTheirButtons) {
-  for (int m = 0; m <= static_cast<int>(Msg::FolderNotMade); ++m)
+  for (int m = 0; m <= static_cast<int>(Msg::XyzReadStopped); ++m)
     EXPECT_STRNE(core::TextOf(static_cast<Msg>(m)).text, "") << m;
   EXPECT_EQ(core::TextOf(Msg::ReadOver).buttons, core::Buttons::OkCancel);
   EXPECT_EQ(core::TextOf(Msg::FileExistsOverwrite).buttons, core::Buttons::YesNo);

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <limits>
+#include <vector>
 
 namespace {
 
@@ -44,6 +45,51 @@ TEST(FormatGeneral, SeventeenDigitsRoundTripEveryDouble) {
     const std::string t = FormatGeneral(v, 17);
     EXPECT_EQ(*core::ParseNumber(t), v) << t;
   }
+}
+
+TEST(FormatGeneral, LargestDoublesRoundTowardsZeroAndReadBack) {
+  constexpr double kMax = std::numeric_limits<double>::max();
+  const struct { double v; int digits; const char* text; } cases[] = {
+      {kMax, 15, "1.79769313486231E+308"},  // 1.79769313486232E+308 would overflow
+      {-kMax, 15, "-1.79769313486231E+308"},
+      {kMax, 17, "1.7976931348623157E+308"},
+      {kMax, 3, "1.79E+308"},
+      {kMax, 2, "1.7E+308"},
+      {1.6e308, 1, "1E+308"},
+      {1.79769313486230e308, 15, "1.7976931348623E+308"},  // a trailing zero dropped
+      {1.5e308, 15, "1.5E+308"},                            // already reads back
+  };
+  for (const auto& c : cases) EXPECT_EQ(FormatGeneral(c.v, c.digits), c.text) << c.v << " " << c.digits;
+  // Whatever the digits, the text of every large value reads back, within one
+  // unit of its last digit: the top doubles one by one, then steps of 0.1 %
+  // down to 1E+307.
+  std::vector<double> large;
+  for (double v = kMax; large.size() < 200; v = std::nextafter(v, 0.0)) large.push_back(v);
+  for (double v = kMax; v > 1e307; v *= 0.999) large.push_back(v);
+  for (int digits = 1; digits <= 17; ++digits)
+    for (double v : large)
+      for (double signedV : {v, -v}) {
+        const std::string t = FormatGeneral(signedV, digits);
+        const std::optional<double> back = core::ParseNumber(t);
+        ASSERT_TRUE(back.has_value()) << t;
+        EXPECT_LE(std::fabs(*back - signedV), std::fabs(signedV) * std::pow(10.0, 1 - digits)) << t;
+      }
+}
+
+TEST(ReadDecimal, BelowTheSmallestDoubleReadsAsZero) {
+  const struct { const char* text; double value; } cases[] = {
+      {"1e-400", 0}, {"-1e-400", -0.0}, {"0.000001e-320", 0}, {"1e-99999999999999", 0},
+      {"2.4703282292062327e-324", 0}, {"4.9e-324", std::numeric_limits<double>::denorm_min()},
+      {"1E-310", 1e-310}};
+  for (const auto& c : cases) {
+    const std::optional<double> v = core::ParseNumber(c.text);
+    ASSERT_TRUE(v.has_value()) << c.text;
+    EXPECT_EQ(*v, c.value) << c.text;
+    EXPECT_EQ(std::signbit(*v), std::signbit(c.value)) << c.text;
+  }
+  for (const char* beyond : {"1e309", "-1e309", "1000e306", "1e99999999999999", "0.1e310"})
+    EXPECT_FALSE(core::ParseNumber(beyond).has_value()) << beyond;
+  for (const char* signedText : {"-1", "+1", ""}) EXPECT_FALSE(core::ReadDecimal(signedText)) << signedText;
 }
 
 TEST(FormatMask, DigitPlaceholdersAndPoint) {

@@ -213,6 +213,42 @@ TEST(Engine, SameTablesOnDegenerateGeometry) {
   for (const Case& c : cases) CheckCase(c);
 }
 
+// `n` points of which all but `others` (uniform in 0..100, at random places
+// in the list) lie at the given places, taken in turn or at random; each
+// with its own z.
+std::vector<Pt> Repeated(int n, int others, const std::vector<Pt>& places, bool inTurn, uint64_t seed) {
+  std::mt19937_64 rng(seed);
+  std::vector<Pt> spread = Uniform(others, 0, 100, seed + 1);
+  std::vector<Pt> pts;
+  for (int k = 0; k < n - others; ++k) {
+    const Pt& at = places[inTurn ? static_cast<size_t>(k) % places.size() : rng() % places.size()];
+    pts.push_back({at.x, at.y, at.z + Unit(rng)});
+  }
+  for (const Pt& p : spread) pts.insert(pts.begin() + static_cast<std::ptrdiff_t>(rng() % (pts.size() + 1)), p);
+  return pts;
+}
+
+TEST(Engine, SameTablesWhenMostPointsRepeatOnePlace) {
+  const auto one = NXyzText(Repeated(4000, 30, {{50.25, 49.75, 3}}, true, 7));
+  const auto onNode = NXyzText(Repeated(3000, 20, {{50, 50, 1}}, true, 8));  // node (11, 11) of 0..100 by 20
+  const auto twoInTurn = NXyzText(Repeated(3000, 25, {{30.5, 30.5, 1}, {31.5, 30.5, 2}}, true, 9));
+  std::vector<Pt> many;
+  for (int k = 0; k < 60; ++k) many.push_back({3.3 + 1.6 * k, 97 - 1.55 * k + (k % 3), double(k % 5)});
+  const auto manyPlaces = NXyzText(Repeated(5000, 40, many, false, 10));
+  const auto onLine = NXyzText(Repeated(2000, 0, {{10, 10, 1}, {20, 20, 2}, {30, 30, 3}}, false, 11));
+  const Case cases[] = {
+      {"one place, default region", kNXyz, one, "", "", "", -1},
+      {"one place, whole region 40 x 40", kNXyz, one, "all", "40", "40", -1},
+      {"one place, region half beside", kNXyz, one, "60,60,140,140", "25", "25", -1},
+      {"one place on a node", kNXyz, onNode, "0,0,100,100", "20", "20", -1},
+      {"two places in turn, in one cell", kNXyz, twoInTurn, "0,0,100,100", "30", "30", -1},
+      {"two places in turn, in two cells", kNXyz, twoInTurn, "0,0,100,100", "90", "90", -1},
+      {"sixty places at random", kNXyz, manyPlaces, "all", "35", "35", -1},
+      {"three places on a line only", kNXyz, onLine, "0,0,40,40", "8", "8", 1},
+  };
+  for (const Case& c : cases) CheckCase(c);
+}
+
 TEST(Engine, SameTablesWithFarOutliersAndGridInput) {
   // Outliers whose cell indices lie far beyond 32 bits (and one whose
   // position overflows the lattice arithmetic), mixed into ordinary data.

@@ -91,7 +91,7 @@ TEST(Msh, NodeSlotsHoldTheNearestAcceptedPointsInOrder) {
   DataState s = WithPoints(pts);
   Lattice(s, "0", "0", "5", "5", "5", "5");
   RecordingReporter r;
-  gridding::Msh(s, r);
+  EXPECT_TRUE(gridding::Msh(s, r).complete);
   for (int32_t j = 1; j <= 5; ++j)
     for (int32_t i = 1; i <= 5; ++i) {
       const core::NodeSlots& n = s.nodes.Node(i, j);
@@ -154,7 +154,7 @@ TEST(Msh, SingleRepeatedPointUsesTheMean) {
   DataState s = WithPoints({{2, 2, 6}, {2, 2, 6}, {2, 2, 6}});
   Lattice(s, "0", "0", "4", "4", "2", "2");
   RecordingReporter r;
-  gridding::Msh(s, r);
+  EXPECT_FALSE(gridding::Msh(s, r).complete);
   for (const core::NodeSlots& n : s.nodes.nodes()) EXPECT_TRUE(std::isfinite(n.value));
 }
 
@@ -167,7 +167,7 @@ TEST(Msh, WatchCountsBothPassesAndAStopEndsWithoutValuesOrMessages) {
   RecordingReporter r;
   gridding::MshWatch watch;
   const gridding::MshResult done = gridding::Msh(watched, r, 2, &watch);
-  gridding::Msh(plain, r, 2);
+  EXPECT_FALSE(gridding::Msh(plain, r, 2).stopped);
   EXPECT_FALSE(done.stopped);
   EXPECT_EQ(watch.rowsDone.load(), 2 * 9);
   for (int32_t j = 1; j <= 9; ++j)

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
 namespace {
 
 using core::NodeSlots;
@@ -118,6 +121,24 @@ TEST(Hight, PlaneValueAndFallbacks) {
   EXPECT_EQ(Hight(1, 1, 2, 2, 3, 2, 2, 6, 2, 2, 9, 0.0, 0, 10), 6);
   // The mean is taken as ((z1 + z2) + z3) / 3.
   EXPECT_EQ(Hight(0, 0, 0, 0, 0.1, 0, 0, 0.2, 0, 0, 0.3, 1, 0, 1), ((0.1 + 0.2) + 0.3) / 3);
+}
+
+TEST(Hight, MeanOfVeryLargeValuesDoesNotOverflow) {
+  using gridding::Hight;
+  constexpr double kMax = std::numeric_limits<double>::max();
+  // A degenerate triangle (D = 0) whose three z values sum beyond the double range.
+  const struct { double z1, z2, z3, mean; } cases[] = {
+      {kMax, kMax, kMax, kMax},
+      {-kMax, -kMax, -kMax, -kMax},
+      {kMax, kMax / 2, 0, kMax / 3 + kMax / 2 / 3},
+  };
+  for (const auto& c : cases) {
+    const double z = Hight(1, 1, 2, 2, c.z1, 2, 2, c.z2, 2, 2, c.z3, 0.0, -kMax, kMax);
+    EXPECT_TRUE(std::isfinite(z)) << c.z1;
+    EXPECT_EQ(z, c.mean) << c.z1;
+  }
+  // A sum that stays finite keeps its order: ((z1 + z2) + z3) / 3.
+  EXPECT_EQ(Hight(1, 1, 2, 2, kMax, 2, 2, -kMax, 2, 2, 3, 0.0, -kMax, kMax), 1);
 }
 
 }  // namespace

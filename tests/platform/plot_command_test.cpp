@@ -45,6 +45,17 @@ TEST(PlotCommand, WritesTheSampleOnEveryTarget) {
   EXPECT_FALSE(std::filesystem::exists(pdf + ".part"));
 }
 
+// The sample's metafile with its lines, pinned byte for byte: a change in
+// the drawing must be deliberate (tests/fixtures/README.md).
+TEST(PlotCommand, SampleMetafileIsTheGoldenFileByteForByte) {
+  TempFolder folder;
+  const std::string wmf = folder.path() + "/g01.wmf";
+  ASSERT_EQ(Plot({SamplePath("g01.dat"), "--lines", SamplePath("line1.dat"), "--wmf", wmf}).code, cli::kOk);
+  const std::string golden = ReadFile(testing_support::FixturePath("g01.wmf"));
+  ASSERT_FALSE(golden.empty());
+  EXPECT_TRUE(ReadFile(wmf) == golden) << "the metafile differs from tests/fixtures/g01.wmf";
+}
+
 TEST(PlotCommand, SizeChoosesTheScreenFrameOnly) {
   TempFolder folder;
   const struct { const char* size; int width, height; } cases[] = {{"A", 627, 548}, {"B", 590, 510}, {"C", 552, 472}};
@@ -76,6 +87,12 @@ TEST(PlotCommand, UsageErrorsAndReadErrors) {
        core::MessageLine(core::Msg::FileCannotOpen)},
       {{SamplePath("g01.dat"), "--png", folder.path() + "/no/such/folder/p.png"}, cli::kDataError,
        "cannot write"},
+      {{SamplePath("g01.dat"), "--wmf", folder.path()}, cli::kUsage, core::MessageLine(core::Msg::OutputNotAFile)},
+      {{"/dev/zero", "--png", png}, cli::kDataError, core::MessageLine(core::Msg::FileNotAFile)},
+      {{folder.Write("empty.xyz", ""), "--format", "xyz", "--png", png}, cli::kDataError,
+       core::MessageLine(core::Msg::NoData)},
+      {{folder.Write("heading.xyz", "x y z\r\n"), "--format", "xyz", "--png", png}, cli::kDataError,
+       core::MessageLine(core::Msg::NoData)},
   };
   for (const auto& c : cases) {
     const Outcome r = Plot(c.args);
@@ -83,6 +100,26 @@ TEST(PlotCommand, UsageErrorsAndReadErrors) {
     EXPECT_NE(r.err.find(c.err), std::string::npos) << r.err;
   }
   EXPECT_FALSE(std::filesystem::exists(png));
+}
+
+TEST(PlotCommand, InputFilesAreNeverOverwritten) {
+  TempFolder folder;
+  const std::string data = folder.Write("g01.dat", ReadFile(SamplePath("g01.dat")));
+  const std::string lines = folder.Write("line1.dat", ReadFile(SamplePath("line1.dat")));
+  const std::string elsewhere = folder.path() + "/../" + std::filesystem::path(folder.path()).filename().string();
+  const struct { const char* option; std::string path; const char* other; } cases[] = {
+      {"--png", data, "--wmf"}, {"--wmf", lines, "--png"}, {"--pdf", elsewhere + "/g01.dat", "--png"}};
+  for (const auto& c : cases) {
+    const Outcome r = Plot({data, "--lines", lines, c.other, folder.path() + "/other", c.option, c.path});
+    EXPECT_EQ(r.code, cli::kUsage) << c.option;
+    EXPECT_NE(r.err.find(core::MessageLine(core::Msg::OutputIsInput)), std::string::npos) << r.err;
+    EXPECT_NE(r.out.find("written to " + folder.path() + "/other"), std::string::npos) << r.out;  // the rest is written
+  }
+  EXPECT_EQ(ReadFile(data), ReadFile(SamplePath("g01.dat")));
+  EXPECT_EQ(ReadFile(lines), ReadFile(SamplePath("line1.dat")));
+  // Devices are written through.
+  const Outcome r = Plot({data, "--png", "/dev/null", "--wmf", "/dev/null", "--pdf", "/dev/null"});
+  EXPECT_EQ(r.code, cli::kOk) << r.err;
 }
 
 TEST(PlotCommand, ZeroWidthAxisRangeStillPlots) {

@@ -292,9 +292,15 @@ TEST(Header, AlignmentSizeAndFace) {
     EXPECT_EQ(h->font.face, "Arial");
     const double width = 7 * 54 / page.unitPerMmX;
     const double x = h->points[0].x;
-    if (c.align == HeaderAlign::Left) EXPECT_EQ(x, 10);
-    if (c.align == HeaderAlign::Centre) EXPECT_NEAR(x + width / 2, 105, 1e-12);
-    if (c.align == HeaderAlign::Right) EXPECT_NEAR(x + width, 200, 1e-12);
+    if (c.align == HeaderAlign::Left) {
+      EXPECT_EQ(x, 10);
+    }
+    if (c.align == HeaderAlign::Centre) {
+      EXPECT_NEAR(x + width / 2, 105, 1e-12);
+    }
+    if (c.align == HeaderAlign::Right) {
+      EXPECT_NEAR(x + width, 200, 1e-12);
+    }
     EXPECT_EQ(h->points[0].y, 10);
   }
 }
@@ -332,7 +338,9 @@ TEST(DrawSequences, LinesOnlyWhenOnAndRegionOnlyOnScreen) {
     // frame + meter outline + the lines
     EXPECT_EQ(s.Of(Call::Polyline).size(), 2u + (on ? 2 : 0));
     EXPECT_EQ(s.Of(Call::InvertRectangle).size(), 1u);
-    if (on) EXPECT_EQ(s.Of(Call::Polyline).back().points[0].x, 20 + 260);
+    if (on) {
+      EXPECT_EQ(s.Of(Call::Polyline).back().points[0].x, 20 + 260);
+    }
     const PageLayout meta = MetaScl(kScreen);
     RecordingTarget m(meta);
     MetaPlot(meta, d, lines, c, m);

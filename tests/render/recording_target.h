@@ -19,44 +19,45 @@ struct Call {
   render::Pen pen{};
   render::Rgb colour{};
   render::Font font{};
-  std::vector<render::PagePoint> points;  // Polyline, Polygon; FillBox and InvertRectangle: 2 corners
-  std::string text;                       // TextOut at points[0]
+  std::vector<render::PagePoint> points{};  // Polyline, Polygon; FillBox and InvertRectangle: 2 corners
+  std::string text{};                     // TextOut at points[0]
 };
 
 class RecordingTarget : public render::Target {
  public:
   explicit RecordingTarget(const render::PageLayout& page) : page_(page) {}
 
-  void SelectPen(const render::Pen& pen) override { Log({Call::SelectPen, pen}); }
-  void ReleasePen() override { Log({Call::ReleasePen}); }
-  void SelectBrush(render::Rgb c) override { Log({Call::SelectBrush, {}, c}); }
-  void ReleaseBrush() override { Log({Call::ReleaseBrush}); }
+  void SelectPen(const render::Pen& pen) override { Log(Call::SelectPen).pen = pen; }
+  void ReleasePen() override { Log(Call::ReleasePen); }
+  void SelectBrush(render::Rgb c) override { Log(Call::SelectBrush).colour = c; }
+  void ReleaseBrush() override { Log(Call::ReleaseBrush); }
   void SelectFont(const render::Font& f) override {
     fonts_.push_back(f);
-    Log({Call::SelectFont, {}, {}, f});
+    Log(Call::SelectFont).font = f;
   }
   void ReleaseFont() override {
     fonts_.pop_back();
-    Log({Call::ReleaseFont});
+    Log(Call::ReleaseFont);
   }
   void Polyline(std::span<const render::PagePoint> p) override {
-    Log({Call::Polyline, {}, {}, {}, {p.begin(), p.end()}});
+    Log(Call::Polyline).points.assign(p.begin(), p.end());
   }
   void Polygon(std::span<const render::PagePoint> p) override {
-    Log({Call::Polygon, {}, {}, {}, {p.begin(), p.end()}});
+    Log(Call::Polygon).points.assign(p.begin(), p.end());
   }
   void FillBox(double x, double y, double w, double h, render::Rgb c) override {
-    Log({Call::FillBox, {}, c, {}, {{x, y}, {x + w, y + h}}});
+    Call& call = Log(Call::FillBox);
+    call.colour = c;
+    call.points = {{x, y}, {x + w, y + h}};
   }
   void InvertRectangle(double x1, double y1, double x2, double y2) override {
-    Log({Call::InvertRectangle, {}, {}, {}, {{x1, y1}, {x2, y2}}});
+    Log(Call::InvertRectangle).points = {{x1, y1}, {x2, y2}};
   }
   void TextOut(double x, double y, const std::string& text) override {
-    Call c{Call::TextOut};
-    c.points = {{x, y}};
-    c.text = text;
-    c.font = fonts_.empty() ? render::Font{} : fonts_.back();
-    Log(c);
+    Call& call = Log(Call::TextOut);
+    call.points = {{x, y}};
+    call.text = text;
+    if (!fonts_.empty()) call.font = fonts_.back();
   }
   render::TextSize TextExtent(const std::string& text) override {
     if (fonts_.empty()) return {};
@@ -81,7 +82,8 @@ class RecordingTarget : public render::Target {
   }
 
  private:
-  void Log(const Call& c) { calls.push_back(c); }
+  // A new call of `kind` at the end of the log, its details to be filled in.
+  Call& Log(Call::Kind kind) { return calls.emplace_back(Call{kind}); }
   render::PageLayout page_;
   std::vector<render::Font> fonts_;
 };

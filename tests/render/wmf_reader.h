@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -63,6 +64,18 @@ inline WmfView ReadWmf(const std::vector<uint8_t>& b) {
   if (v.records.empty() || v.records.back().function != 0 || v.records.back().words != 3)
     v.fault = "no end record last";
   return v;
+}
+
+// Converts the metafile file `wmf` into `svg` with libwmf's wmf2svg, the
+// independent reader of the tests. Empty when it did, else why not. A missing
+// reader is a failure, never a reason to skip: scripts/install-deps.sh
+// installs it (libwmf-bin) and the fonts it draws text with (fonts-urw-base35).
+inline std::string Wmf2Svg(const std::string& wmf, const std::string& svg) {
+  if (std::system("command -v wmf2svg >/dev/null 2>&1") != 0)
+    return "wmf2svg is missing: run scripts/install-deps.sh (libwmf-bin, fonts-urw-base35)";
+  if (std::system(("wmf2svg -o '" + svg + "' '" + wmf + "'").c_str()) != 0)
+    return "wmf2svg could not read " + wmf + " (without fonts-urw-base35 it draws no text)";
+  return {};
 }
 
 }  // namespace testing_support
