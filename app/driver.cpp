@@ -42,16 +42,17 @@ render::RegionFrame FrameFromBoxes(const core::RegionTexts& box, const MainState
   if (!x1 || !y1 || !x2 || !y2) return {};
   const render::PageLayout& p = m.page;
   const core::DataState& d = m.data;
-  const double w = (p.plotRight - p.plotLeft) / (d.xMax - d.xMin);
-  const double hgt = (p.plotTop - p.plotBottom) / (d.yMax - d.yMin);
+  // An axis range of zero width (or not a number) gives no place on the
+  // page: no frame.
+  const double xRange = d.xMax - d.xMin, yRange = d.yMax - d.yMin;
+  if (!(xRange != 0) || !(yRange != 0)) return {};
   render::RegionFrame f;
-  f.frameX1 = core::ToSingle(p.plotLeft + (*x1 - d.xMin) * (p.plotRight - p.plotLeft) / (d.xMax - d.xMin));
-  f.frameY1 = core::ToSingle(p.plotTop + (*y1 - d.yMax) * (p.plotTop - p.plotBottom) / (d.yMax - d.yMin));
-  f.frameX2 = core::ToSingle(p.plotLeft + (*x2 - d.xMin) * (p.plotRight - p.plotLeft) / (d.xMax - d.xMin));
-  f.frameY2 = core::ToSingle(p.plotTop + (*y2 - d.yMax) * (p.plotTop - p.plotBottom) / (d.yMax - d.yMin));
-  // An axis range of zero width gives no place on the page: no frame.
-  if (!std::isfinite(w) || !std::isfinite(hgt) || !std::isfinite(f.frameX1) ||
-      !std::isfinite(f.frameY1) || !std::isfinite(f.frameX2) || !std::isfinite(f.frameY2))
+  f.frameX1 = core::ToSingle(p.plotLeft + (*x1 - d.xMin) * (p.plotRight - p.plotLeft) / xRange);
+  f.frameY1 = core::ToSingle(p.plotTop + (*y1 - d.yMax) * (p.plotTop - p.plotBottom) / yRange);
+  f.frameX2 = core::ToSingle(p.plotLeft + (*x2 - d.xMin) * (p.plotRight - p.plotLeft) / xRange);
+  f.frameY2 = core::ToSingle(p.plotTop + (*y2 - d.yMax) * (p.plotTop - p.plotBottom) / yRange);
+  if (!std::isfinite(f.frameX1) || !std::isfinite(f.frameY1) || !std::isfinite(f.frameX2) ||
+      !std::isfinite(f.frameY2))
     return {};
   return f;
 }

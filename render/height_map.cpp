@@ -27,6 +27,7 @@ std::array<PagePoint, 4> Corners(double left, double top, double width, double h
 bool PntDrw(const PageLayout& page, const core::DataState& d, const PlotControls& c, Target& t) {
   const auto pointSize = core::ParseNumber(c.pointSizeText);
   if (!pointSize) return false;
+  if (d.nData < 1) return true;  // no point to draw
   double s = *pointSize * std::sqrt((page.plotBottom - page.plotTop) * (page.plotRight - page.plotLeft)) /
              std::sqrt(static_cast<double>(d.nData)) / 10;
   if (s > kMaxPointSide || std::isnan(s)) s = kMaxPointSide;
