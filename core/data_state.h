@@ -100,8 +100,10 @@ inline int32_t HeldPoints(const DataState& s) {
 // Sets nData to a count that another reading announced (a failed ijz read,
 // the calculation window's grids), but never beyond the points the arrays
 // hold, so that nothing that loops over 1..nData reads past them.
+// A count below the 32-bit range (a negative size times a large one) stays
+// negative rather than wrapping round to a positive count.
 inline void SetDataCount(DataState& s, int64_t count) {
-  s.nData = static_cast<int32_t>(std::min<int64_t>(count, HeldPoints(s)));
+  s.nData = static_cast<int32_t>(std::clamp<int64_t>(count, INT32_MIN, HeldPoints(s)));
 }
 
 // Length of the convert region's diagonal: the distance held by an empty slot.

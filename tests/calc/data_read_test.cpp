@@ -75,6 +75,8 @@ TEST(CalcDataRead, SetsTheMainWindowsSizesWithinThePointsItHolds) {
   calc::DataReadBytes("x", grid, main, report);  // no size: nothing changes
   EXPECT_EQ(main.inNx, 3);
   EXPECT_EQ(main.nData, 3);
+  calc::DataReadBytes("2 -2044055222 3", grid, main, report);  // found by fuzzing
+  EXPECT_LE(main.nData, 0);
 }
 
 TEST(CalcDataRead, EmptyOrUnreadablePathKeepsTheGrid) {

@@ -91,6 +91,9 @@ TEST(DataRead1, CountErrorsKeepThePreviousPoints) {
       {"70000 70000\r\n1\r\n", Format::Ijz, 4},  // product beyond 32 bits: count unchanged
       {"2.0 2\r\n1 2 3 4\r\n", Format::Ijz, 4},   // a lattice size must be an integer
       {"-2 -3\r\n1 2 3 4 5 6\r\n", Format::Ijz, 0},
+      // A negative product below the 32-bit range stays negative, never
+      // wrapping round to a count beyond the points held.
+      {"2 -2044055222 3\r\n", Format::Ijz, INT32_MIN},
       {"abc\r\n", Format::NXyz, 4},               // no count at all
       {"", Format::NXyz, 4},
   };
