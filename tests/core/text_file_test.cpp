@@ -220,6 +220,12 @@ TEST(ReadFileBytes, OnlyRegularFilesAreRead) {
   std::string status;
   EXPECT_EQ(core::ReadFileBytes("/proc/self/status", status), ReadFileStatus::Read);
   EXPECT_NE(status.find("Pid:"), std::string::npos);
+  // One that goes on far beyond the bound (8 bytes for every page of the
+  // address space) ends after the bound with its own message.
+  std::string pagemap = "stale";
+  EXPECT_EQ(core::ReadFileBytes("/proc/self/pagemap", pagemap), ReadFileStatus::TooLarge);
+  EXPECT_EQ(pagemap, "");
+  EXPECT_EQ(core::FailureMessage(ReadFileStatus::TooLarge), core::Msg::FileTooLarge);
   EXPECT_EQ(core::FailureMessage(ReadFileStatus::NotAFile), core::Msg::FileNotAFile);
   EXPECT_EQ(core::FailureMessage(WriteStatus::SameAsInput), core::Msg::OutputIsInput);
 }
