@@ -25,10 +25,11 @@ render::PlotControls PlotControlsOf(const Controls& c) {
   p.pointSizeText = c.combo7Text;
   p.linesOn = c.combo8 == 1;
   p.headerText = c.text4;
-  const int face = c.combo3 >= 0 && c.combo3 < static_cast<int>(std::size(render::kHeaderFaces)) ? c.combo3 : 0;
+  const int face =
+      c.combo3 >= 0 && c.combo3 < static_cast<int>(std::size(render::kHeaderFaces)) ? c.combo3 : 0;
   p.headerFace = render::kHeaderFaces[face];
   p.headerSizeText = c.combo4Text;
-  p.headerAlign = c.combo5 == 1 ? render::HeaderAlign::Centre
+  p.headerAlign = c.combo5 == 1   ? render::HeaderAlign::Centre
                   : c.combo5 == 2 ? render::HeaderAlign::Right
                                   : render::HeaderAlign::Left;
   return p;

@@ -27,14 +27,14 @@ inline constexpr const char* kPrintAgain = "再印刷";
 inline constexpr const char* kBusyExport = "計算中";
 
 // The items of the lists, in their order.
-inline constexpr const char* kFormats[] = {"n/xyz→ijz", "ijz→ijz", "xyz→ijz"};      // Combo1
-inline constexpr const char* kAutoManual[] = {"自動", "手動"};                      // Combo2
-inline constexpr const char* kAxisModes[] = {"自動", "手動", "指定"};               // Combo6
-inline constexpr const char* kOffOn[] = {"Off", "On"};                              // Combo8
-inline constexpr const char* kAlignments[] = {"左端", "中央", "右端"};              // Combo5
-inline constexpr int kHeaderSizes = 9;    // Combo4: "1" … "9"
-inline constexpr int kPointSizes = 100;   // Combo7: "1" … "100"
-inline constexpr int kAngles = 361;       // Combo9: "0" … "360"
+inline constexpr const char* kFormats[] = {"n/xyz→ijz", "ijz→ijz", "xyz→ijz"};  // Combo1
+inline constexpr const char* kAutoManual[] = {"自動", "手動"};                  // Combo2
+inline constexpr const char* kAxisModes[] = {"自動", "手動", "指定"};           // Combo6
+inline constexpr const char* kOffOn[] = {"Off", "On"};                          // Combo8
+inline constexpr const char* kAlignments[] = {"左端", "中央", "右端"};          // Combo5
+inline constexpr int kHeaderSizes = 9;   // Combo4: "1" … "9"
+inline constexpr int kPointSizes = 100;  // Combo7: "1" … "100"
+inline constexpr int kAngles = 361;      // Combo9: "0" … "360"
 
 struct Controls {
   // Lists: the index chosen (-1: a text typed that is no item).
@@ -50,13 +50,13 @@ struct Controls {
   std::string combo9Text = "0";  // angle of the overlay lines, degrees
 
   // Boxes.
-  std::string text1 = "*.dat";       // file pattern of File1
-  std::string text2, text3;          // colour scale maximum, minimum
-  std::string text4;                 // header of the printed page
-  std::string text5, text6;          // y minimum, maximum
-  std::string text7, text8;          // x minimum, maximum
+  std::string text1 = "*.dat";         // file pattern of File1
+  std::string text2, text3;            // colour scale maximum, minimum
+  std::string text4;                   // header of the printed page
+  std::string text5, text6;            // y minimum, maximum
+  std::string text7, text8;            // x minimum, maximum
   std::string text11, text12, text13;  // dataFile, gridFile, lineFile as shown
-  core::RegionTexts region;          // Text21 … Text26
+  core::RegionTexts region;            // Text21 … Text26
 
   // The file browser: the volume of Drive1 and the folder of Dir1.
   std::string drive, folder;
@@ -70,12 +70,12 @@ struct Controls {
 
   // Controls that come and go; all others are always shown.
   bool command1Shown = true;
-  bool outputShown = false;     // Label2, Command12, Text12: the output of a Convert
-  bool exportsShown = false;    // Command5, Command8, Command9: after a Draw
-  bool meterBoxesShown = false; // Label14, Text2, Text3: Combo2 at 手動
-  bool axisBoxesShown = false;  // Label17, Label18, Text5 … Text8: Combo6 at 手動
-  bool lineButtonsShown = true; // Command13, Command14, Combo9: Combo8 at On
-  bool text13Shown = true;      // Text13: with the line buttons, apart at start-up
+  bool outputShown = false;      // Label2, Command12, Text12: the output of a Convert
+  bool exportsShown = false;     // Command5, Command8, Command9: after a Draw
+  bool meterBoxesShown = false;  // Label14, Text2, Text3: Combo2 at 手動
+  bool axisBoxesShown = false;   // Label17, Label18, Text5 … Text8: Combo6 at 手動
+  bool lineButtonsShown = true;  // Command13, Command14, Combo9: Combo8 at On
+  bool text13Shown = true;       // Text13: with the line buttons, apart at start-up
 };
 
 // What DataRead1 reads of the controls.

@@ -71,11 +71,11 @@ CommandResult Command1_Click(Controls& c, MainState& m, Host& h, const TypedRegi
 
 DrawResult Draw(Controls& c, MainState& m, Host& h, const TypedRegion* typed) {
   DrawResult result;
-  Scl(c, m, h);                                               // D1
-  h.ClearPicture();                                           // D2
-  c.command1 = kDrawing;                                      // D3
+  Scl(c, m, h);           // D1
+  h.ClearPicture();       // D2
+  c.command1 = kDrawing;  // D3
   h.Show(c);
-  BusyPointer busy(h);                                        // D4
+  BusyPointer busy(h);  // D4
   core::Reporter& report = h.reporter();
   if (c.combo6 == static_cast<int>(core::AxisMode::Dragged) && DragIsEmpty(m.data)) {  // D5
     report.Show(core::Msg::DrawRegionUnsuitable);
@@ -89,16 +89,17 @@ DrawResult Draw(Controls& c, MainState& m, Host& h, const TypedRegion* typed) {
   h.RunLong(
       [&] {
         if (!folder.empty()) {
-          h.SetCurrentFolder(folder);                                               // D7
+          h.SetCurrentFolder(folder);                                                // D7
           (void)core::WriteFileReplacing(core::JoinPath(folder, kSettingsFileName),  // D8
                                          SettingsText(c, m));
         }
-        result.outOfMemory = !WithinMemory([&] {                                  // D9
+        result.outOfMemory = !WithinMemory([&] {  // D9
           result.read = core::DataRead1(read, m.data, report);
         });
         if (result.outOfMemory) {
           // The reading stopped half way: never count more points than are held.
-          const size_t held = std::min({m.data.xData.size(), m.data.yData.size(), m.data.zData.size()});
+          const size_t held =
+              std::min({m.data.xData.size(), m.data.yData.size(), m.data.zData.size()});
           m.data.nData = static_cast<int32_t>(std::min<size_t>(
               static_cast<size_t>(std::max(m.data.nData, 0)), held > 0 ? held - 1 : 0));
           return;
@@ -107,7 +108,7 @@ DrawResult Draw(Controls& c, MainState& m, Host& h, const TypedRegion* typed) {
           render::PntDrw(m.page, m.data, plot, t);
           render::FrmDrw(m.page, m.data, plot, t);
         });
-        if (c.combo8 == 1) {                                                        // D10
+        if (c.combo8 == 1) {  // D10
           if (!m.lines.lineFile.empty()) core::ReadLineFile(c.combo9Text, m.lines);
           h.Paint(m.page, [&](render::Target& t) { render::LinDrw(m.page, m.data, m.lines, t); });
         }
@@ -117,14 +118,14 @@ DrawResult Draw(Controls& c, MainState& m, Host& h, const TypedRegion* typed) {
   // An unusable point count hides Command1 until the format, the input file
   // or "◆" brings it back.
   if (result.read == core::ReadStatus::CountError) c.command1Shown = false;
-  c.command1 = kConvert;                                      // D11
-  c.command9 = kPrint;                                        // D12
-  c.outputShown = false;                                      // D13
+  c.command1 = kConvert;  // D11
+  c.command9 = kPrint;    // D12
+  c.outputShown = false;  // D13
   c.exportsShown = true;
-  busy.Release();                                             // D14
-  c.region = core::DefaultRegionTexts(read.format, m.data);   // D15
+  busy.Release();                                            // D14
+  c.region = core::DefaultRegionTexts(read.format, m.data);  // D15
   if (typed) ApplyTyped(*typed, c.region);
-  h.Paint(m.page, [&](render::Target& t) {                    // D16
+  h.Paint(m.page, [&](render::Target& t) {  // D16
     render::ijFrmDrw(m.page, c.region, m.data, m.frame, t);
   });
   h.Show(c);
@@ -145,18 +146,19 @@ ConvertResult Convert(Controls& c, MainState& m, Host& h) {
     if (FrameShown(m.frame))
       t.InvertRectangle(m.frame.frameX1, m.frame.frameY1, m.frame.frameX2, m.frame.frameY2);
   });
-  c.command1 = kConverting;                                   // C5
-  c.outputShown = false;                                      // C6
+  c.command1 = kConverting;  // C5
+  c.outputShown = false;     // C6
   c.text11 = m.data.dataFile;
   c.text12 = m.data.gridFile;
   c.text13 = m.lines.lineFile;
-  h.Show(c);                                                  // C7
+  h.Show(c);  // C7
   {
     BusyPointer busy(h);
     core::Reporter& report = h.reporter();
     const core::Format format = core::FormatFromIndex(c.combo1);
-    bool memory = WithinMemory([&] {                       // C8
-      result.latticeSet = core::DataRead2(format, c.region, m.data, report) == core::LatticeStatus::Ok;
+    bool memory = WithinMemory([&] {  // C8
+      result.latticeSet =
+          core::DataRead2(format, c.region, m.data, report) == core::LatticeStatus::Ok;
     });
     result.refusedNoData = !result.latticeSet && m.data.nData < 1;
     if (memory && result.latticeSet) {
@@ -185,10 +187,10 @@ ConvertResult Convert(Controls& c, MainState& m, Host& h) {
       m.data.nodes.Release();  // half searched: no use to anyone
       report.Show(core::Msg::ConvertStopped);
     }
-    c.command1 = kConvert;                                    // C9
-    c.outputShown = true;                                     // C10
+    c.command1 = kConvert;  // C9
+    c.outputShown = true;   // C10
     c.exportsShown = true;
-  }                                                           // C11
+  }  // C11
   h.Show(c);
   return result;
 }

@@ -31,10 +31,10 @@ namespace app {
 struct MainState {
   core::DataState data;
   core::LineSet lines;
-  render::PageLayout page;                  // of the last Scl, MetaScl or PrnScl
+  render::PageLayout page;                      // of the last Scl, MetaScl or PrnScl
   render::PlotSize size = render::PlotSize::A;  // the screen size of the last Scl
-  render::RegionFrame frame;                // page mm at single precision
-  double lastMouseX = 0, lastMouseY = 0;    // corner of the last rubber band
+  render::RegionFrame frame;                    // page mm at single precision
+  double lastMouseX = 0, lastMouseY = 0;        // corner of the last rubber band
   bool dragging = false;
 };
 
@@ -131,11 +131,11 @@ struct DrawResult {
 };
 
 struct ConvertResult {
-  bool latticeSet = false;  // DataRead2 accepted the boxes
+  bool latticeSet = false;     // DataRead2 accepted the boxes
   bool refusedNoData = false;  // ... or refused them for want of points
-  bool stopped = false;     // Esc: nothing written
-  bool outOfMemory = false; // nothing written
-  bool written = false;     // the grid file is there
+  bool stopped = false;        // Esc: nothing written
+  bool outOfMemory = false;    // nothing written
+  bool written = false;        // the grid file is there
   core::WriteStatus writeStatus = core::WriteStatus::Written;  // why it is not
   gridding::MshResult msh;
 };
@@ -152,7 +152,8 @@ struct CommandResult {
 
 // Command1: the prelude (ijz turns the overlay lines off), then the Draw or
 // the Convert chosen by the caption. `typed` boxes go over a Draw's proposal.
-CommandResult Command1_Click(Controls& c, MainState& m, Host& h, const TypedRegion* typed = nullptr);
+CommandResult Command1_Click(Controls& c, MainState& m, Host& h,
+                             const TypedRegion* typed = nullptr);
 
 // The Draw: layout, settings file, reading, colour map, frame, lines, the
 // proposed Convert Region (with `typed` boxes over it) and its outline. A

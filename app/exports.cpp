@@ -5,7 +5,9 @@ namespace app {
 namespace {
 
 void InvertFrame(const render::RegionFrame& f, const MainState& m, Host& h) {
-  h.Paint(m.page, [&](render::Target& t) { t.InvertRectangle(f.frameX1, f.frameY1, f.frameX2, f.frameY2); });
+  h.Paint(m.page, [&](render::Target& t) {
+    t.InvertRectangle(f.frameX1, f.frameY1, f.frameX2, f.frameY2);
+  });
 }
 
 }  // namespace
@@ -25,8 +27,10 @@ void Command5_Click(Controls& c, MainState& m, Host& h, ExportDesk& desk) {
   }
   c.command5 = kMetaFile;
   h.Show(c);
-  if (!fits) h.reporter().Show(core::Msg::OutOfMemory);
-  else if (!put) h.reporter().Show(core::Msg::ClipboardFailed);
+  if (!fits)
+    h.reporter().Show(core::Msg::OutOfMemory);
+  else if (!put)
+    h.reporter().Show(core::Msg::ClipboardFailed);
 }
 
 void Command8_Click(Controls& c, MainState& m, Host& h, ExportDesk& desk) {
@@ -45,8 +49,10 @@ void Command8_Click(Controls& c, MainState& m, Host& h, ExportDesk& desk) {
   m.frame = kept;
   if (FrameShown(m.frame)) InvertFrame(m.frame, m, h);
   h.Show(c);
-  if (!fits) h.reporter().Show(core::Msg::OutOfMemory);
-  else if (!put) h.reporter().Show(core::Msg::ClipboardFailed);
+  if (!fits)
+    h.reporter().Show(core::Msg::OutOfMemory);
+  else if (!put)
+    h.reporter().Show(core::Msg::ClipboardFailed);
 }
 
 void Command9_Click(Controls& c, MainState& m, Host& h, ExportDesk& desk) {
@@ -67,9 +73,12 @@ void Command9_Click(Controls& c, MainState& m, Host& h, ExportDesk& desk) {
   }
   c.command9 = fits && printed == PrintOutcome::Printed ? kPrintAgain : before;
   h.Show(c);
-  if (!fits) h.reporter().Show(core::Msg::OutOfMemory);
-  else if (printed == PrintOutcome::NoPrinter) h.reporter().Show(core::Msg::NoPrinter);
-  else if (printed == PrintOutcome::Refused) h.reporter().Show(core::Msg::PrintFailed);
+  if (!fits)
+    h.reporter().Show(core::Msg::OutOfMemory);
+  else if (printed == PrintOutcome::NoPrinter)
+    h.reporter().Show(core::Msg::NoPrinter);
+  else if (printed == PrintOutcome::Refused)
+    h.reporter().Show(core::Msg::PrintFailed);
 }
 
 }  // namespace app

@@ -34,7 +34,9 @@ render::ScreenMetrics ScreenMetricsNow() {
 
 }  // namespace
 
-int Pixels(int twips, double twipsPerPixel) { return static_cast<int>(core::RoundHalfEven(twips / twipsPerPixel)); }
+int Pixels(int twips, double twipsPerPixel) {
+  return static_cast<int>(core::RoundHalfEven(twips / twipsPerPixel));
+}
 
 MainWindow::MainWindow(const std::string& programFolder, core::Reporter& report,
                        core::SettingsStore& settings, platform::ProgramWide& shared,
@@ -66,7 +68,8 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::Connect() {
-  connect(Command1, &QPushButton::clicked, this, [this] { Handle([this] { Command1_Click(c_, m_, *this); }); });
+  connect(Command1, &QPushButton::clicked, this,
+          [this] { Handle([this] { Command1_Click(c_, m_, *this); }); });
   connect(Command7, &QPushButton::clicked, this,
           [this] { Handle([this] { Command7_Click(c_, m_, *this, settings_); }); });
   connect(Command6, &QPushButton::clicked, this, [this] {
@@ -89,15 +92,13 @@ void MainWindow::Connect() {
   onChange(Combo8, c_.combo8, [this] { Combo8_Click(c_); });
   connect(Text1, &QLineEdit::textEdited, this, [this] { Handle([] {}); });
 
-  connect(Picture1, &PictureView::Pressed, this, [this](double x, double y) {
-    Handle([&] { Picture1_MouseDown(c_, m_, *this, x, y); });
-  });
+  connect(Picture1, &PictureView::Pressed, this,
+          [this](double x, double y) { Handle([&] { Picture1_MouseDown(c_, m_, *this, x, y); }); });
   connect(Picture1, &PictureView::Moved, this, [this](int buttons, double x, double y) {
     if (!busy_) Picture1_MouseMove(c_, m_, *this, buttons, x, y);
   });
-  connect(Picture1, &PictureView::Released, this, [this](double x, double y) {
-    Handle([&] { Picture1_MouseUp(c_, m_, *this, x, y); });
-  });
+  connect(Picture1, &PictureView::Released, this,
+          [this](double x, double y) { Handle([&] { Picture1_MouseUp(c_, m_, *this, x, y); }); });
 
   // The browser: a drive shows its folder, a folder its files.
   connect(Drive1, &platform::DriveList::DriveChanged, this, [this](const QString& root) {
@@ -108,14 +109,16 @@ void MainWindow::Connect() {
     File1->SetFolder(path);
     QDir::setCurrent(path);
   });
-  connect(File1, &platform::FileList::FileClicked, this, [this](const QString& name) { File1_Click(name); });
-  connect(Dir1, &platform::FolderList::Pressed, this, [this](Qt::MouseButton, Qt::MouseButtons held) {
-    const auto size = Dir1_MouseDown(MouseButtonBits(held));
-    if (!size || busy_) return;
-    dir1Twips_ = size->heightTwips;
-    PlaceDir1();
-    size->inFront ? Dir1->raise() : Dir1->lower();
-  });
+  connect(File1, &platform::FileList::FileClicked, this,
+          [this](const QString& name) { File1_Click(name); });
+  connect(Dir1, &platform::FolderList::Pressed, this,
+          [this](Qt::MouseButton, Qt::MouseButtons held) {
+            const auto size = Dir1_MouseDown(MouseButtonBits(held));
+            if (!size || busy_) return;
+            dir1Twips_ = size->heightTwips;
+            PlaceDir1();
+            size->inFront ? Dir1->raise() : Dir1->lower();
+          });
   ConnectExports();
 
   // The buttons that reach the other windows and the desktop.
@@ -153,16 +156,21 @@ void MainWindow::File1_Click(const QString& name) {
 // "<=>": the path boxes show the end of their paths, or their start again.
 void MainWindow::Command15_Click() {
   const bool toEnd = !shared_.pathShowsEnd;
-  for (QLineEdit* box : {Text11, Text12, Text13}) box->setCursorPosition(toEnd ? static_cast<int>(box->text().size()) : 1);
+  for (QLineEdit* box : {Text11, Text12, Text13})
+    box->setCursorPosition(toEnd ? static_cast<int>(box->text().size()) : 1);
   shared_.pathShowsEnd = toEnd;
 }
 
 QLineEdit* MainWindow::PathBox(int caller) {
   switch (caller) {
-    case platform::kMainInput: return Text11;
-    case platform::kMainOutput: return Text12;
-    case platform::kMainLines: return Text13;
-    default: return nullptr;
+    case platform::kMainInput:
+      return Text11;
+    case platform::kMainOutput:
+      return Text12;
+    case platform::kMainLines:
+      return Text13;
+    default:
+      return nullptr;
   }
 }
 
@@ -261,7 +269,8 @@ void MainWindow::RunLong(const std::function<void()>& work, gridding::MshWatch* 
       } catch (...) {
         error = std::current_exception();
       }
-      QMetaObject::invokeMethod(&loop, [&loop] { loop.quit(); }, Qt::QueuedConnection);
+      QMetaObject::invokeMethod(
+          &loop, [&loop] { loop.quit(); }, Qt::QueuedConnection);
     });
     loop.exec();
     worker.join();

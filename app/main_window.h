@@ -37,9 +37,10 @@ class MainWindow : public QWidget, public Host, public ExportDesk {
  public:
   // Builds the controls and runs the start-up on `programFolder` (which may
   // show the first-start greeting through `report`).
-  MainWindow(const std::string& programFolder, core::Reporter& report, core::SettingsStore& settings,
-             platform::ProgramWide& shared, platform::WindowLinks& links,
-             platform::ClipboardService& clipboard, platform::PrinterService& printer);
+  MainWindow(const std::string& programFolder, core::Reporter& report,
+             core::SettingsStore& settings, platform::ProgramWide& shared,
+             platform::WindowLinks& links, platform::ClipboardService& clipboard,
+             platform::PrinterService& printer);
   ~MainWindow() override;
 
   // The state the other windows share: the calculation window writes the
@@ -74,8 +75,8 @@ class MainWindow : public QWidget, public Host, public ExportDesk {
                    const render::PlotControls& c) override;
   void ClearClipboard() override;
   bool PutPicture() override;
-  PrintOutcome Print(const core::DataState& d, const core::LineSet& lines, const render::PlotControls& c,
-                     render::PageLayout& page) override;
+  PrintOutcome Print(const core::DataState& d, const core::LineSet& lines,
+                     const render::PlotControls& c, render::PageLayout& page) override;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -121,11 +122,11 @@ class MainWindow : public QWidget, public Host, public ExportDesk {
 
  public:
   // The controls, named as designed (objectName and accessible description).
-  QLabel *Label11, *Label2, *Label5, *Label7, *Label15, *Label3, *Label4, *Label6, *Label16, *Label18,
-      *Label17, *Label1, *Label14;
+  QLabel *Label11, *Label2, *Label5, *Label7, *Label15, *Label3, *Label4, *Label6, *Label16,
+      *Label18, *Label17, *Label1, *Label14;
   QComboBox *Combo1, *Combo7, *Combo8, *Combo9, *Combo3, *Combo4, *Combo5, *Combo6, *Combo2;
-  QPushButton *Command6, *Command1, *Command2, *Command3, *Command7, *Command9, *Command5, *Command8,
-      *Command4, *Command10, *Command15, *Command11, *Command12, *Command14, *Command13;
+  QPushButton *Command6, *Command1, *Command2, *Command3, *Command7, *Command9, *Command5,
+      *Command8, *Command4, *Command10, *Command15, *Command11, *Command12, *Command14, *Command13;
   QLineEdit *Text11, *Text12, *Text1, *Text13, *Text4, *Text25, *Text21, *Text23, *Text26, *Text22,
       *Text24, *Text7, *Text8, *Text5, *Text6, *Text3, *Text2;
   platform::DriveList* Drive1;

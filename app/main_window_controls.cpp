@@ -79,9 +79,9 @@ void MainWindow::BuildControls() {
   progress_->setTextVisible(false);
   progress_->hide();
   auto* row1 = new QHBoxLayout;
-  for (QWidget* w : std::initializer_list<QWidget*>{Label11, Combo1, Command6, Command1, Command2, Command3,
-                                                    Command7, Command9, Command5, Command8, Command4,
-                                                    Command10, Command15, progress_})
+  for (QWidget* w : std::initializer_list<QWidget*>{
+           Label11, Combo1, Command6, Command1, Command2, Command3, Command7, Command9, Command5,
+           Command8, Command4, Command10, Command15, progress_})
     row1->addWidget(w);
   row1->addStretch();
 
@@ -185,8 +185,9 @@ void MainWindow::BuildControls() {
 
   // The header group above the plot.
   Label15 = label("Label15", "Header");
-  Combo3 = list("Combo3", Items({render::kHeaderFaces[0], render::kHeaderFaces[1],
-                                 render::kHeaderFaces[2], render::kHeaderFaces[3]}),
+  Combo3 = list("Combo3",
+                Items({render::kHeaderFaces[0], render::kHeaderFaces[1], render::kHeaderFaces[2],
+                       render::kHeaderFaces[3]}),
                 false);
   Combo4 = list("Combo4", Numbers(1, kHeaderSizes), true);
   Combo5 = list("Combo5", Items({kAlignments[0], kAlignments[1], kAlignments[2]}), false);
@@ -229,7 +230,8 @@ void MainWindow::BuildControls() {
 
 void MainWindow::PlaceDir1() {
   const QRect place = dir1Place_->geometry();
-  Dir1->setGeometry(place.x(), place.y(), place.width(), Pixels(dir1Twips_, Screen().twipsPerPixelY));
+  Dir1->setGeometry(place.x(), place.y(), place.width(),
+                    Pixels(dir1Twips_, Screen().twipsPerPixelY));
 }
 
 }  // namespace app

@@ -8,9 +8,12 @@
 namespace app {
 
 void MainWindow::ConnectExports() {
-  connect(Command5, &QPushButton::clicked, this, [this] { Handle([this] { Command5_Click(c_, m_, *this, *this); }); });
-  connect(Command8, &QPushButton::clicked, this, [this] { Handle([this] { Command8_Click(c_, m_, *this, *this); }); });
-  connect(Command9, &QPushButton::clicked, this, [this] { Handle([this] { Command9_Click(c_, m_, *this, *this); }); });
+  connect(Command5, &QPushButton::clicked, this,
+          [this] { Handle([this] { Command5_Click(c_, m_, *this, *this); }); });
+  connect(Command8, &QPushButton::clicked, this,
+          [this] { Handle([this] { Command8_Click(c_, m_, *this, *this); }); });
+  connect(Command9, &QPushButton::clicked, this,
+          [this] { Handle([this] { Command9_Click(c_, m_, *this, *this); }); });
 }
 
 bool MainWindow::PutMetafile(const core::DataState& d, const core::LineSet& lines,

@@ -83,11 +83,19 @@ void MainWindow::WriteControls() {
   PutText(Combo7, c_.combo7Text);
   PutIndex(Combo8, c_.combo8);
   PutText(Combo9, c_.combo9Text);
-  for (auto [box, text] : {std::pair{Text2, &c_.text2}, {Text3, &c_.text3}, {Text4, &c_.text4},
-                           {Text5, &c_.text5}, {Text6, &c_.text6}, {Text7, &c_.text7},
-                           {Text8, &c_.text8}, {Text21, &c_.region.text21}, {Text22, &c_.region.text22},
-                           {Text23, &c_.region.text23}, {Text24, &c_.region.text24},
-                           {Text25, &c_.region.text25}, {Text26, &c_.region.text26}})
+  for (auto [box, text] : {std::pair{Text2, &c_.text2},
+                           {Text3, &c_.text3},
+                           {Text4, &c_.text4},
+                           {Text5, &c_.text5},
+                           {Text6, &c_.text6},
+                           {Text7, &c_.text7},
+                           {Text8, &c_.text8},
+                           {Text21, &c_.region.text21},
+                           {Text22, &c_.region.text22},
+                           {Text23, &c_.region.text23},
+                           {Text24, &c_.region.text24},
+                           {Text25, &c_.region.text25},
+                           {Text26, &c_.region.text26}})
     Put(box, FromUtf8(*text));
   Put(Text11, FromPath(c_.text11));
   Put(Text12, FromPath(c_.text12));
@@ -117,12 +125,16 @@ void MainWindow::WriteControls() {
   PutCaption(Command9, c_.command9);
 
   Command1->setVisible(c_.command1Shown);
-  for (QWidget* w : std::initializer_list<QWidget*>{Label2, Command12, Text12}) w->setVisible(c_.outputShown);
-  for (QWidget* w : std::initializer_list<QWidget*>{Command5, Command8, Command9}) w->setVisible(c_.exportsShown);
-  for (QWidget* w : std::initializer_list<QWidget*>{Label14, Text2, Text3}) w->setVisible(c_.meterBoxesShown);
+  for (QWidget* w : std::initializer_list<QWidget*>{Label2, Command12, Text12})
+    w->setVisible(c_.outputShown);
+  for (QWidget* w : std::initializer_list<QWidget*>{Command5, Command8, Command9})
+    w->setVisible(c_.exportsShown);
+  for (QWidget* w : std::initializer_list<QWidget*>{Label14, Text2, Text3})
+    w->setVisible(c_.meterBoxesShown);
   for (QWidget* w : std::initializer_list<QWidget*>{Label17, Label18, Text5, Text6, Text7, Text8})
     w->setVisible(c_.axisBoxesShown);
-  for (QWidget* w : std::initializer_list<QWidget*>{Command13, Command14, Combo9}) w->setVisible(c_.lineButtonsShown);
+  for (QWidget* w : std::initializer_list<QWidget*>{Command13, Command14, Combo9})
+    w->setVisible(c_.lineButtonsShown);
   Text13->setVisible(c_.text13Shown);
 }
 

@@ -9,11 +9,13 @@
 namespace app {
 
 int MouseButtonBits(Qt::MouseButtons buttons) {
-  return (buttons & Qt::LeftButton ? kLeftButton : 0) | (buttons & Qt::RightButton ? kRightButton : 0) |
+  return (buttons & Qt::LeftButton ? kLeftButton : 0) |
+         (buttons & Qt::RightButton ? kRightButton : 0) |
          (buttons & Qt::MiddleButton ? kMiddleButton : 0);
 }
 
-PictureView::PictureView(platform::ScreenPage& page, QWidget* parent) : QWidget(parent), page_(page) {
+PictureView::PictureView(platform::ScreenPage& page, QWidget* parent)
+    : QWidget(parent), page_(page) {
   setFixedSize(page_.image().size());
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMouseTracking(false);

@@ -18,8 +18,10 @@ void PlaceBeside(QWidget* window, const QWidget* caller) {
   QPoint at(c.right() + 8, c.top());
   if (const QScreen* screen = caller->screen()) {
     const QRect room = screen->availableGeometry();
-    at.setX(std::max(room.left(), std::min(at.x(), room.right() - window->frameGeometry().width())));
-    at.setY(std::max(room.top(), std::min(at.y(), room.bottom() - window->frameGeometry().height())));
+    at.setX(
+        std::max(room.left(), std::min(at.x(), room.right() - window->frameGeometry().width())));
+    at.setY(
+        std::max(room.top(), std::min(at.y(), room.bottom() - window->frameGeometry().height())));
   }
   window->move(at);
 }
@@ -27,8 +29,10 @@ void PlaceBeside(QWidget* window, const QWidget* caller) {
 }  // namespace
 
 Program::Program(const std::string& programFolder, std::unique_ptr<platform::DesktopShell> shell)
-    : folder_(programFolder), shell_(shell ? std::move(shell) : std::make_unique<platform::QtDesktopShell>()) {
-  main_ = std::make_unique<MainWindow>(folder_, report_, settings_, shared_, *this, clipboard_, printer_);
+    : folder_(programFolder),
+      shell_(shell ? std::move(shell) : std::make_unique<platform::QtDesktopShell>()) {
+  main_ = std::make_unique<MainWindow>(folder_, report_, settings_, shared_, *this, clipboard_,
+                                       printer_);
   report_.SetParent(main_.get());
 }
 
@@ -51,7 +55,8 @@ void Program::OpenChecker(int caller, QLineEdit* box) {
 
 void Program::ShowCalculation() {
   if (!calc_) {
-    calc_ = std::make_unique<calc::CalcWindow>(folder_, main_->state().data, calcReport_, shared_, *this);
+    calc_ = std::make_unique<calc::CalcWindow>(folder_, main_->state().data, calcReport_, shared_,
+                                               *this);
     calcReport_.SetParent(calc_.get());
   }
   main_->hide();
@@ -86,7 +91,8 @@ void Program::RefreshFileLists() {
   main_->RefreshFileLists();
   if (!calc_) return;
   if (auto* dir = calc_->findChild<platform::FolderList*>(QStringLiteral("Dir1"))) dir->Refresh();
-  if (auto* files = calc_->findChild<platform::FileList*>(QStringLiteral("File1"))) files->Refresh();
+  if (auto* files = calc_->findChild<platform::FileList*>(QStringLiteral("File1")))
+    files->Refresh();
 }
 
 void Program::ShowHelp() { platform::ShowHelp(folder_, *shell_); }

@@ -24,7 +24,8 @@ class Program : public platform::WindowLinks {
  public:
   // `shell` reaches the help viewer and the browser; the desktop's own
   // when none is given.
-  explicit Program(const std::string& programFolder, std::unique_ptr<platform::DesktopShell> shell = nullptr);
+  explicit Program(const std::string& programFolder,
+                   std::unique_ptr<platform::DesktopShell> shell = nullptr);
   ~Program() override;
   MainWindow& main() { return *main_; }
 

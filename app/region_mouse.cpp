@@ -31,12 +31,14 @@ bool PictureActive(const Controls& c) {
 
 double DataX(const MainState& m, double pictureX) {
   const render::PageLayout& p = m.page;
-  return m.data.xMin + (pictureX - p.plotLeft) * (m.data.xMax - m.data.xMin) / (p.plotRight - p.plotLeft);
+  return m.data.xMin +
+         (pictureX - p.plotLeft) * (m.data.xMax - m.data.xMin) / (p.plotRight - p.plotLeft);
 }
 
 double DataY(const MainState& m, double pictureY) {
   const render::PageLayout& p = m.page;
-  return m.data.yMax - (pictureY - p.plotTop) * (m.data.yMax - m.data.yMin) / (p.plotBottom - p.plotTop);
+  return m.data.yMax -
+         (pictureY - p.plotTop) * (m.data.yMax - m.data.yMin) / (p.plotBottom - p.plotTop);
 }
 
 void Picture1_MouseDown(Controls& c, MainState& m, Host& h, double x, double y) {
@@ -67,7 +69,8 @@ void Picture1_MouseDown(Controls& c, MainState& m, Host& h, double x, double y) 
 void Picture1_MouseMove(Controls& c, MainState& m, Host& h, int buttons, double x, double y) {
   if (!PictureActive(c) || !m.dragging || buttons != kLeftButton) return;
   const render::RegionFrame& f = m.frame;
-  if (m.lastMouseX != 0 || m.lastMouseY != 0) Invert(m, h, f.frameX1, f.frameY1, m.lastMouseX, m.lastMouseY);
+  if (m.lastMouseX != 0 || m.lastMouseY != 0)
+    Invert(m, h, f.frameX1, f.frameY1, m.lastMouseX, m.lastMouseY);
   m.lastMouseX = core::ToSingle(x);
   m.lastMouseY = core::ToSingle(y);
   Invert(m, h, f.frameX1, f.frameY1, m.lastMouseX, m.lastMouseY);

@@ -36,7 +36,8 @@ std::optional<int> IndexOf(std::string_view line, int items) {
   if (!line.empty() && line.front() == '+') line.remove_prefix(1);
   int v = 0;
   const auto r = std::from_chars(line.data(), line.data() + line.size(), v);
-  if (line.empty() || r.ec != std::errc() || r.ptr != line.data() + line.size()) return std::nullopt;
+  if (line.empty() || r.ec != std::errc() || r.ptr != line.data() + line.size())
+    return std::nullopt;
   if (v < 0 || v >= items) return std::nullopt;
   return v;
 }
@@ -54,9 +55,7 @@ std::string ItemText(int index) { return std::to_string(index + 1); }  // Combo4
 
 }  // namespace
 
-std::string IndexText(int index) {
-  return (index >= 0 ? " " : "") + std::to_string(index) + " ";
-}
+std::string IndexText(int index) { return (index >= 0 ? " " : "") + std::to_string(index) + " "; }
 
 std::string SettingsText(const Controls& c, const MainState& m) {
   const std::string lines[] = {c.drive,

@@ -95,7 +95,8 @@ int main(int argc, char** argv) {
       return 1;
     }
     base.Time([&] {
-      for (const std::string* path : {&a, &b}) held += core::ReadIjzGrid(*core::ReadFileBytes(*path)).z.size();
+      for (const std::string* path : {&a, &b})
+        held += core::ReadIjzGrid(*core::ReadFileBytes(*path)).z.size();
       core::WriteFileReplacing(c, core::GridFileText(kSide, kSide, valuesA));
     });
     inProcess.Time([&] {
@@ -113,12 +114,14 @@ int main(int argc, char** argv) {
   }
   const uintmax_t bytesC = std::filesystem::file_size(c);
 
-  std::printf("| case | bytes A + B -> C | seconds | baseline s | ratio |\n|---|---:|---:|---:|---:|\n");
+  std::printf(
+      "| case | bytes A + B -> C | seconds | baseline s | ratio |\n|---|---:|---:|---:|---:|\n");
   const uintmax_t bytesIn = std::filesystem::file_size(a) + std::filesystem::file_size(b);
-  std::printf("| zentu-cli calc 0, 2000 x 2000, whole process | %ju -> %ju | %.3f | %.3f | %.2f |\n", bytesIn,
-              bytesC, whole.seconds, base.seconds, whole.seconds / base.seconds);
-  std::printf("| DataRead A, B and Calc, in-process | %ju -> %ju | %.3f | %.3f | %.2f |\n", bytesIn, bytesC,
-              inProcess.seconds, base.seconds, inProcess.seconds / base.seconds);
+  std::printf(
+      "| zentu-cli calc 0, 2000 x 2000, whole process | %ju -> %ju | %.3f | %.3f | %.2f |\n",
+      bytesIn, bytesC, whole.seconds, base.seconds, whole.seconds / base.seconds);
+  std::printf("| DataRead A, B and Calc, in-process | %ju -> %ju | %.3f | %.3f | %.2f |\n", bytesIn,
+              bytesC, inProcess.seconds, base.seconds, inProcess.seconds / base.seconds);
   std::filesystem::remove_all(folder);
   return held > 0 ? 0 : 1;
 }

@@ -54,10 +54,13 @@ std::string Replaced(std::string s, const std::string& from, const std::string& 
 int main(int argc, char** argv) {
   if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
   QApplication app(argc, argv);
-  const std::string path = std::filesystem::temp_directory_path().string() + "/zentu_bench_checker.dat";
-  const std::string crlf = bench::PointsText(bench::MakePoints(bench::Spread::Uniform, 1000000, 20261208), false);
-  std::printf("| case | lines | bytes | seconds | baseline | baseline s | ratio |\n"
-              "|---|---:|---:|---:|---|---:|---:|\n");
+  const std::string path =
+      std::filesystem::temp_directory_path().string() + "/zentu_bench_checker.dat";
+  const std::string crlf =
+      bench::PointsText(bench::MakePoints(bench::Spread::Uniform, 1000000, 20261208), false);
+  std::printf(
+      "| case | lines | bytes | seconds | baseline | baseline s | ratio |\n"
+      "|---|---:|---:|---:|---|---:|---:|\n");
   for (const bool loneLf : {false, true}) {
     const std::string text = loneLf ? Replaced(crlf, "\r\n", "\n") : crlf;
     const char* ends = loneLf ? "LF" : "CR LF";
@@ -84,9 +87,10 @@ int main(int argc, char** argv) {
     // Every line is in the text control.
     if (checker::EditorFileText(*edit) + "\r\n" != text && !loneLf) return 1;
     if (loneLf && checker::EditorFileText(*edit) != text) return 1;
-    std::printf("| open, %s | %zu | %zu | %.3f | read the bytes | %.3f | %.1f |\n",
-                loneLf ? "LF (one line to the loader: no question)" : "CR LF, Cancel to the question",
-                lines, text.size(), open, read, open / read);
+    std::printf(
+        "| open, %s | %zu | %zu | %.3f | read the bytes | %.3f | %.1f |\n",
+        loneLf ? "LF (one line to the loader: no question)" : "CR LF, Cancel to the question",
+        lines, text.size(), open, read, open / read);
 
     const double write = BestOf(3, [&] {
       if (!core::WriteFileReplacing(path, text)) std::exit(1);
@@ -112,8 +116,10 @@ int main(int argc, char** argv) {
       }
       const std::string expected = (edited ? "#" : "") + crlf + (loneLf ? "\r\n" : "");
       if (core::ReadFileBytes(path).value_or("") != expected) return 1;
-      std::printf("| %s改行変換 and 保存, %s | %zu | %zu | %.3f | write the bytes | %.3f | %.1f |\n",
-                  edited ? "one edit, " : "", ends, lines, text.size(), normalise, write, normalise / write);
+      std::printf(
+          "| %s改行変換 and 保存, %s | %zu | %zu | %.3f | write the bytes | %.3f | %.1f |\n",
+          edited ? "one edit, " : "", ends, lines, text.size(), normalise, write,
+          normalise / write);
     }
     delete window;
   }

@@ -8,15 +8,15 @@
 // once per case; the engine runs five times and its best time is shown.
 // Peak memory is that of the case's whole process (Linux).
 // Exit status 1 when any case differs.
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <string>
 #include <vector>
-
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include "bench/point_sets.h"
 #include "core/data_read.h"
@@ -83,7 +83,8 @@ int main(int argc, char** argv) {
       {"repeated, default region", Spread::Repeated, 100000, "", ""},
       {"repeated, default region", Spread::Repeated, 1000000, "", ""},
   };
-  std::printf("| case | points | lattice | rings | literal s | engine s | ratio | peak MB | identical |\n");
+  std::printf(
+      "| case | points | lattice | rings | literal s | engine s | ratio | peak MB | identical |\n");
   std::printf("|---|---:|---|---:|---:|---:|---:|---:|---|\n");
   bool allSame = true;
   for (const Case& c : cases) {
@@ -103,16 +104,20 @@ int main(int argc, char** argv) {
     core::DataState base;
     core::RecordingReporter quiet;
     {
-      const std::string text = bench::PointsText(bench::MakePoints(c.spread, c.points, 20240601), true);
-      if (core::DataRead1Bytes(core::ReadOptions{}, text, base, quiet) != core::ReadStatus::Ok) return 1;
+      const std::string text =
+          bench::PointsText(bench::MakePoints(c.spread, c.points, 20240601), true);
+      if (core::DataRead1Bytes(core::ReadOptions{}, text, base, quiet) != core::ReadStatus::Ok)
+        return 1;
     }
     core::RegionTexts box = core::DefaultRegionTexts(core::Format::NXyz, base);
     if (*c.region) {
       std::string r = c.region;
       std::vector<std::string> part(1);
       for (char ch : r) {
-        if (ch == ',') part.emplace_back();
-        else part.back().push_back(ch);
+        if (ch == ',')
+          part.emplace_back();
+        else
+          part.back().push_back(ch);
       }
       box = {part[0], part[1], part[2], part[3], c.n, c.n};
     }
@@ -133,10 +138,11 @@ int main(int argc, char** argv) {
     const gridding::MshResult rl = gridding::MshLiteral(literal, quiet);
     const double literalSeconds = Seconds(t0);
 
-    const bool same = rl.ringsRun == re.ringsRun && rl.complete == re.complete && SameTables(literal, engine);
-    std::printf("| %s | %d | %d x %d | %d | %.3f | %.4f | %.0f | %.0f | %s |\n", c.name, c.points, base.gridNx,
-                base.gridNy, rl.ringsRun, literalSeconds, engineSeconds, literalSeconds / engineSeconds, peak,
-                same ? "yes" : "NO");
+    const bool same =
+        rl.ringsRun == re.ringsRun && rl.complete == re.complete && SameTables(literal, engine);
+    std::printf("| %s | %d | %d x %d | %d | %.3f | %.4f | %.0f | %.0f | %s |\n", c.name, c.points,
+                base.gridNx, base.gridNy, rl.ringsRun, literalSeconds, engineSeconds,
+                literalSeconds / engineSeconds, peak, same ? "yes" : "NO");
     std::fflush(stdout);
     _exit(same ? 0 : 1);
   }

@@ -13,15 +13,17 @@
 
 int main(int argc, char** argv) {
   if (argc != 5 && argc != 6) {
-    std::fprintf(stderr, "usage: zentu-bench-points uniform|clustered|repeated COUNT nxyz|xyz OUTPUT [SEED]\n");
+    std::fprintf(
+        stderr,
+        "usage: zentu-bench-points uniform|clustered|repeated COUNT nxyz|xyz OUTPUT [SEED]\n");
     return 2;
   }
   const bool clustered = std::strcmp(argv[1], "clustered") == 0;
   const bool repeated = std::strcmp(argv[1], "repeated") == 0;
   const long count = std::atol(argv[2]);
   const bool withCount = std::strcmp(argv[3], "nxyz") == 0;
-  if ((!clustered && !repeated && std::strcmp(argv[1], "uniform") != 0) || count < 1 || count > 100000000 ||
-      (!withCount && std::strcmp(argv[3], "xyz") != 0)) {
+  if ((!clustered && !repeated && std::strcmp(argv[1], "uniform") != 0) || count < 1 ||
+      count > 100000000 || (!withCount && std::strcmp(argv[3], "xyz") != 0)) {
     std::fprintf(stderr, "zentu-bench-points: bad arguments\n");
     return 2;
   }

@@ -28,7 +28,8 @@ std::vector<Point> MakePoints(Spread spread, int32_t count, uint64_t seed) {
     clusters.push_back({cx, cy, 5 + 55 * Unit(rng)});
   }
   std::vector<bool> elsewhere(static_cast<size_t>(count), spread != Spread::Repeated);
-  for (int k = 0; k < 30 && spread == Spread::Repeated; ++k) elsewhere[rng() % elsewhere.size()] = true;
+  for (int k = 0; k < 30 && spread == Spread::Repeated; ++k)
+    elsewhere[rng() % elsewhere.size()] = true;
   std::vector<Point> pts;
   pts.reserve(static_cast<size_t>(count));
   for (int32_t k = 0; k < count; ++k) {

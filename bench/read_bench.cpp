@@ -23,7 +23,8 @@ int main() {
   const auto pts = bench::MakePoints(bench::Spread::Uniform, 1000000, 20261208);
   std::printf("| case | bytes | seconds | baseline s | ratio |\n|---|---:|---:|---:|---:|\n");
   for (const bool withCount : {false, true}) {
-    const std::string path = folder + (withCount ? "/zentu_bench_read.nxyz" : "/zentu_bench_read.xyz");
+    const std::string path =
+        folder + (withCount ? "/zentu_bench_read.nxyz" : "/zentu_bench_read.xyz");
     const std::string text = bench::PointsText(pts, withCount);
     if (!core::WriteFileReplacing(path, text)) return 1;
     core::ReadOptions opt;
@@ -40,8 +41,8 @@ int main() {
       const auto bytes = core::ReadFileBytes(path);
       lines = static_cast<size_t>(std::count(bytes->begin(), bytes->end(), '\n'));
     });
-    std::printf("| DataRead1 %s, %d points | %zu | %.3f | %.3f | %.1f |\n", withCount ? "n/xyz" : "xyz",
-                n, text.size(), read, base, read / base);
+    std::printf("| DataRead1 %s, %d points | %zu | %.3f | %.3f | %.1f |\n",
+                withCount ? "n/xyz" : "xyz", n, text.size(), read, base, read / base);
     std::filesystem::remove(path);
     if (lines == 0) return 1;
   }
@@ -54,8 +55,10 @@ int main() {
   bool written = true;
   const double write = BestOf(5, [&] { written = core::DataWrite(g) && written; });
   const std::string grid = core::ReadFileBytes(g.gridFile).value_or("");
-  const double base = BestOf(5, [&] { written = core::WriteFileReplacing(g.gridFile, grid) && written; });
-  std::printf("| DataWrite 500 x 500 | %zu | %.3f | %.3f | %.1f |\n", grid.size(), write, base, write / base);
+  const double base =
+      BestOf(5, [&] { written = core::WriteFileReplacing(g.gridFile, grid) && written; });
+  std::printf("| DataWrite 500 x 500 | %zu | %.3f | %.3f | %.1f |\n", grid.size(), write, base,
+              write / base);
   std::filesystem::remove(g.gridFile);
   return written ? 0 : 1;
 }

@@ -35,10 +35,13 @@ int main(int argc, char** argv) {
   const int32_t count = argc > 2 ? std::atoi(argv[2]) : argc > 1 ? std::atoi(argv[1]) : 1000000;
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
   QApplication application(argc, argv);
-  const std::filesystem::path folder = std::filesystem::temp_directory_path() / "zentu-bench-window";
+  const std::filesystem::path folder =
+      std::filesystem::temp_directory_path() / "zentu-bench-window";
   std::filesystem::create_directories(folder);
   const std::string data = (folder / "points.dat").string();
-  if (!core::WriteFileReplacing(data, bench::PointsText(bench::MakePoints(bench::Spread::Uniform, count, 20240601), false)))
+  if (!core::WriteFileReplacing(
+          data,
+          bench::PointsText(bench::MakePoints(bench::Spread::Uniform, count, 20240601), false)))
     return 1;
   // The settings of a Draw of the xyz file, lines on without a line file.
   const std::string settings = "/\r\n" + folder.string() + "\r\n*.dat\r\n" + data + "\r\n" +
@@ -65,7 +68,8 @@ int main(int argc, char** argv) {
     command1->click();  // Convert
     convert = std::min(convert, Seconds(t0));
     if (!report.shown.empty() || w.state().data.nData != count) {
-      std::fprintf(stderr, "unexpected: %zu messages, %d points\n", report.shown.size(), w.state().data.nData);
+      std::fprintf(stderr, "unexpected: %zu messages, %d points\n", report.shown.size(),
+                   w.state().data.nData);
       return 1;
     }
   }
@@ -74,7 +78,8 @@ int main(int argc, char** argv) {
   std::printf("| baseline: read %zu bytes | | %.3f | 1.0 |\n",
               static_cast<size_t>(std::filesystem::file_size(data)), baseline);
   std::printf("| Draw (read, squares, frame, outline) | | %.3f | %.1f |\n", draw, draw / baseline);
-  std::printf("| Convert (500 x 500 nodes, grid written) | | %.3f | %.1f |\n", convert, convert / baseline);
+  std::printf("| Convert (500 x 500 nodes, grid written) | | %.3f | %.1f |\n", convert,
+              convert / baseline);
   std::filesystem::remove_all(folder);
   return 0;
 }

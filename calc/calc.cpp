@@ -9,10 +9,10 @@
 namespace calc {
 
 const char* const kOperationTexts[kOperationCount] = {
-    "C(i,j)=a･A(i,j)+b･B(i,j)",  "C(i,j)=a･A(i,j)B(i,j)",     "C(i,j)=a･A(i,j)/B(i,j)",
-    "C(i,j)=a･log|A(i,j)+b|",    "C(i,j)=a･A(i,j)+b",         "C(i,j)=a･A(j,i)+b",
-    "C(i,j)=a･A(nx-i,j)+b",      "C(i,j)=a･A(i,ny-j)+b",      "C(i,j)=a･A(nx-i,ny-j)+b",
-    "C(i,j)=a･A(ny-j,nx-i)+b",   "C(i,j) : b*j+a, A(i,j)",    "C(i,j) : b*i+a, A(i,j)",
+    "C(i,j)=a･A(i,j)+b･B(i,j)", "C(i,j)=a･A(i,j)B(i,j)",  "C(i,j)=a･A(i,j)/B(i,j)",
+    "C(i,j)=a･log|A(i,j)+b|",   "C(i,j)=a･A(i,j)+b",      "C(i,j)=a･A(j,i)+b",
+    "C(i,j)=a･A(nx-i,j)+b",     "C(i,j)=a･A(i,ny-j)+b",   "C(i,j)=a･A(nx-i,ny-j)+b",
+    "C(i,j)=a･A(ny-j,nx-i)+b",  "C(i,j) : b*j+a, A(i,j)", "C(i,j) : b*i+a, A(i,j)",
 };
 
 namespace {
@@ -51,8 +51,8 @@ bool AppendGrid(std::string& out, const Operands& op, int digits, F c) {
 // `blocks` profiles of `points` points each; point p (1-based) of profile q
 // has the abscissa a + (p − 1)·b and the value value(q, p).
 template <class F>
-bool AppendProfiles(std::string& out, const Operands& op, int32_t blocks, int32_t points, int digits,
-                    F value) {
+bool AppendProfiles(std::string& out, const Operands& op, int32_t blocks, int32_t points,
+                    int digits, F value) {
   for (int32_t q = 1; q <= blocks; ++q) {
     core::AppendCountLine(out, points);
     for (int32_t p = 1; p <= points; ++p) {
@@ -80,7 +80,8 @@ std::optional<core::Msg> CheckRun(const RunInputs& in) {
   if (in.text21.empty()) return core::Msg::CalcANotSet;
   if (in.text22.empty() && UsesNumberB(in.operation)) return core::Msg::CalcBNotSet;
   if (withB && (in.text4 != in.text2 || in.text5 != in.text3)) return core::Msg::CalcSizeMismatch;
-  if ((in.operation == 5 || in.operation == 9) && in.text2 != in.text3) return core::Msg::CalcNotSquare;
+  if ((in.operation == 5 || in.operation == 9) && in.text2 != in.text3)
+    return core::Msg::CalcNotSquare;
   return std::nullopt;
 }
 
@@ -100,11 +101,13 @@ std::optional<std::string> CalcText(const Operands& op, const std::vector<double
   switch (op.operation) {
     case 0:
       out.reserve(values * core::GridValueBytes(digits) + 32);
-      ok = AppendGrid(out, op, digits, [&](int32_t i, int32_t j) { return s * a(i, j) + t * bGrid(i, j); });
+      ok = AppendGrid(out, op, digits,
+                      [&](int32_t i, int32_t j) { return s * a(i, j) + t * bGrid(i, j); });
       break;
     case 1:
       out.reserve(values * core::GridValueBytes(digits) + 32);
-      ok = AppendGrid(out, op, digits, [&](int32_t i, int32_t j) { return (s * a(i, j)) * bGrid(i, j); });
+      ok = AppendGrid(out, op, digits,
+                      [&](int32_t i, int32_t j) { return (s * a(i, j)) * bGrid(i, j); });
       break;
     case 2:
       out.reserve(values * core::GridValueBytes(digits) + 32);
@@ -132,12 +135,18 @@ std::optional<std::string> CalcText(const Operands& op, const std::vector<double
       // the list texts counts from 0, so 1-based it is nx + 1 − i.
       auto at = [&](int32_t i, int32_t j) {
         switch (op.operation) {
-          case 5: return a(j, i);
-          case 6: return a(nx + 1 - i, j);
-          case 7: return a(i, ny + 1 - j);
-          case 8: return a(nx + 1 - i, ny + 1 - j);
-          case 9: return a(ny + 1 - j, nx + 1 - i);
-          default: return a(i, j);
+          case 5:
+            return a(j, i);
+          case 6:
+            return a(nx + 1 - i, j);
+          case 7:
+            return a(i, ny + 1 - j);
+          case 8:
+            return a(nx + 1 - i, ny + 1 - j);
+          case 9:
+            return a(ny + 1 - j, nx + 1 - i);
+          default:
+            return a(i, j);
         }
       };
       ok = AppendGrid(out, op, digits, [&](int32_t i, int32_t j) { return s * at(i, j) + t; });
@@ -198,7 +207,8 @@ bool Calc(const RunInputs& in, const Grids& g, const std::string& outputPath, in
     report.Show(core::Msg::CalcOverflow);
     return false;
   }
-  if (const core::WriteResult written = core::WriteFileReplacing(outputPath, *text, inputs); !written) {
+  if (const core::WriteResult written = core::WriteFileReplacing(outputPath, *text, inputs);
+      !written) {
     report.Show(core::FailureMessage(written.status));
     return false;
   }

@@ -87,6 +87,7 @@ std::optional<std::string> CalcText(const Operands& op, const std::vector<double
 // output must not replace (an output the user named that is A or B itself);
 // "Cal#.dat" of the window may replace a "Cal#.dat" read whole as A or B.
 bool Calc(const RunInputs& in, const Grids& g, const std::string& outputPath, int digits,
-          core::DataState& main, core::Reporter& report, const std::vector<std::string>& inputs = {});
+          core::DataState& main, core::Reporter& report,
+          const std::vector<std::string>& inputs = {});
 
 }  // namespace calc

@@ -201,9 +201,12 @@ void CalcWindow::Connect() {
     Dir1->Refresh();
     File1->Refresh();
   });
-  connect(Command11, &QPushButton::clicked, this, [this] { links_.OpenChecker(platform::kCalcA, Text11); });
-  connect(Command12, &QPushButton::clicked, this, [this] { links_.OpenChecker(platform::kCalcB, Text12); });
-  connect(Command13, &QPushButton::clicked, this, [this] { links_.OpenChecker(platform::kCalcC, Text13); });
+  connect(Command11, &QPushButton::clicked, this,
+          [this] { links_.OpenChecker(platform::kCalcA, Text11); });
+  connect(Command12, &QPushButton::clicked, this,
+          [this] { links_.OpenChecker(platform::kCalcB, Text12); });
+  connect(Command13, &QPushButton::clicked, this,
+          [this] { links_.OpenChecker(platform::kCalcC, Text13); });
   connect(Command15, &QPushButton::clicked, this, &CalcWindow::Command15_Click);
   connect(Text1, &QLineEdit::textChanged, this, &CalcWindow::Text1_Change);
   connect(Drive1, &platform::DriveList::DriveChanged, this,
@@ -323,8 +326,8 @@ RunInputs CalcWindow::Inputs() const {
 
 void CalcWindow::SaveSettings() {
   // A settings file that cannot be written is not reported; the run goes on.
-  WriteCalcSettings(programFolder_, ToPath(Drive1->drive()), ToPath(Dir1->path()), ToUtf8(Text1->text()),
-                    Combo1->currentIndex());
+  WriteCalcSettings(programFolder_, ToPath(Drive1->drive()), ToPath(Dir1->path()),
+                    ToUtf8(Text1->text()), Combo1->currentIndex());
 }
 
 void CalcWindow::Command1_Click() {

@@ -38,20 +38,23 @@ std::optional<CalcSettings> ParseCalcSettings(std::string_view bytes) {
   CalcSettings s;
   if (lines.size() > 0) s.drive = std::string(lines[0]);
   if (lines.size() > 1) s.folder = std::string(lines[1]);
-  if (lines.size() > 2) s.pattern = lines[2].empty() ? std::string(kDefaultPattern) : std::string(lines[2]);
+  if (lines.size() > 2)
+    s.pattern = lines[2].empty() ? std::string(kDefaultPattern) : std::string(lines[2]);
   if (lines.size() > 3) s.operation = OperationOf(lines[3]);
   return s;
 }
 
 std::optional<CalcSettings> ReadCalcSettings(const std::string& programFolder) {
-  const std::optional<std::string> bytes = core::ReadFileBytes(core::JoinPath(programFolder, kSettingsName));
+  const std::optional<std::string> bytes =
+      core::ReadFileBytes(core::JoinPath(programFolder, kSettingsName));
   if (!bytes) return std::nullopt;
   return ParseCalcSettings(*bytes);
 }
 
 std::string CalcSettingsText(const std::string& drive, const std::string& folder,
                              const std::string& pattern, int operation) {
-  return drive + "\r\n" + folder + "\r\n" + pattern + "\r\n" + core::FormatInteger(operation) + "\r\n";
+  return drive + "\r\n" + folder + "\r\n" + pattern + "\r\n" + core::FormatInteger(operation) +
+         "\r\n";
 }
 
 bool WriteCalcSettings(const std::string& programFolder, const std::string& drive,

@@ -101,7 +101,8 @@ void CheckerWindow::BuildControls() {
   connect(Command11, &QPushButton::clicked, this, &CheckerWindow::Command11_Click);
   connect(Command2, &QPushButton::clicked, this, &CheckerWindow::Command2_Click);
   connect(RichTextBox1, &QPlainTextEdit::textChanged, this, [this] { Edited(true); });
-  connect(RichTextBox1->document(), &QTextDocument::contentsChanged, this, [this] { ++textVersion_; });
+  connect(RichTextBox1->document(), &QTextDocument::contentsChanged, this,
+          [this] { ++textVersion_; });
   connect(Text2_0, &QLineEdit::textChanged, this, [this] { Edited(false); });
   connect(Text2_1, &QLineEdit::textChanged, this, [this] { Edited(false); });
 }
@@ -222,9 +223,14 @@ void CheckerWindow::Command7_Click() {
   if (!name || name->empty()) return;
   const QString folder = FromPath(core::JoinPath(ToPath(Dir1->path()), ToPath(FromUtf8(*name))));
   switch (MakeFolder(ToPath(folder))) {
-    case FolderResult::Made: break;
-    case FolderResult::Exists: report_.Show(core::Msg::FolderExists); break;
-    case FolderResult::Failed: report_.Show(core::Msg::FolderNotMade); break;
+    case FolderResult::Made:
+      break;
+    case FolderResult::Exists:
+      report_.Show(core::Msg::FolderExists);
+      break;
+    case FolderResult::Failed:
+      report_.Show(core::Msg::FolderNotMade);
+      break;
   }
   QDir::setCurrent(folder);
   Drive1->Refresh();
@@ -232,7 +238,8 @@ void CheckerWindow::Command7_Click() {
 }
 
 void CheckerWindow::Command8_Click() {
-  const std::string heading = PrintHeading(clock_(), ToUtf8(Text2_0->text()), ToUtf8(Text2_1->text()));
+  const std::string heading =
+      PrintHeading(clock_(), ToUtf8(Text2_0->text()), ToUtf8(Text2_1->text()));
   QPrinter* printer = printers_.Choose(this);
   if (!printer) return;
   platform::BusyCursor busy;
@@ -271,7 +278,8 @@ void CheckerWindow::OpenBrowser(bool open) {
   browserOpen_ = open;
   Command6->setText(open ? QStringLiteral("▲") : QStringLiteral("▼"));
   QPalette palette = Text2_0->palette();
-  palette.setColor(QPalette::Base, open ? kFolderBoxOpen : QApplication::palette().color(QPalette::Button));
+  palette.setColor(QPalette::Base,
+                   open ? kFolderBoxOpen : QApplication::palette().color(QPalette::Button));
   Text2_0->setPalette(palette);
   Text2_0->setReadOnly(!open);
   for (QWidget* w : std::initializer_list<QWidget*>{Command7, Drive1, Dir1}) w->setVisible(open);

@@ -21,12 +21,12 @@ size_t Utf8SequenceLength(std::string_view bytes, size_t i) {
     len = 2;
   } else if (b >= 0xE0 && b <= 0xEF) {
     len = 3;
-    if (b == 0xE0) lo = 0xA0;          // overlong
-    if (b == 0xED) hi = 0x9F;          // surrogates
+    if (b == 0xE0) lo = 0xA0;  // overlong
+    if (b == 0xED) hi = 0x9F;  // surrogates
   } else if (b >= 0xF0 && b <= 0xF4) {
     len = 4;
-    if (b == 0xF0) lo = 0x90;          // overlong
-    if (b == 0xF4) hi = 0x8F;          // above U+10FFFF
+    if (b == 0xF0) lo = 0x90;  // overlong
+    if (b == 0xF4) hi = 0x8F;  // above U+10FFFF
   } else {
     return 0;
   }
@@ -130,7 +130,8 @@ constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 DecodedText Decode(std::string bytes) {
   if (IsUtf8(bytes)) {
-    if (std::string_view(bytes).substr(0, 3) != kByteOrderMark) return {std::move(bytes), Encoding::Utf8, true};
+    if (std::string_view(bytes).substr(0, 3) != kByteOrderMark)
+      return {std::move(bytes), Encoding::Utf8, true};
     bytes.erase(0, 3);
     return {std::move(bytes), Encoding::Utf8Bom, true};
   }
@@ -141,7 +142,8 @@ DecodedText Decode(std::string bytes) {
     return {std::move(*text), Encoding::Cp932, exact};
   }
   size_t cpReplaced = 0, utfReplaced = 0;
-  std::optional<std::string> cp = Converter("UTF-8", "CP932").Run(bytes, "\xEF\xBF\xBD", cpReplaced);
+  std::optional<std::string> cp =
+      Converter("UTF-8", "CP932").Run(bytes, "\xEF\xBF\xBD", cpReplaced);
   std::string utf = LossyUtf8(bytes, utfReplaced);
   if (cp && cpReplaced < utfReplaced) return {std::move(*cp), Encoding::Cp932, false};
   return {std::move(utf), Encoding::Utf8, false};

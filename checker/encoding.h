@@ -18,7 +18,7 @@ enum class Encoding { Utf8, Utf8Bom, Cp932 };
 bool IsUtf8(std::string_view bytes);
 
 struct DecodedText {
-  std::string text;       // UTF-8
+  std::string text;  // UTF-8
   Encoding encoding = Encoding::Utf8;
   // True when encoding `text` back gives `bytes` exactly. False when some
   // bytes had to be shown as U+FFFD, or when CP932 has two codes for one

@@ -130,8 +130,8 @@ std::string FileText(std::string editorText) {
 }
 
 bool EditorShowsFaithfully(std::string_view text) {
-  static constexpr std::string_view kTaken[] = {
-      kLoneLfMark, kLineSeparator, kParagraphSeparator, "\xEF\xB7\x90", "\xEF\xB7\x91"};
+  static constexpr std::string_view kTaken[] = {kLoneLfMark, kLineSeparator, kParagraphSeparator,
+                                                "\xEF\xB7\x90", "\xEF\xB7\x91"};
   for (const std::string_view t : kTaken)
     if (text.find(t) != std::string_view::npos) return false;
   // A byte order mark at the very start is dropped on the way into the editor.

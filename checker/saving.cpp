@@ -47,7 +47,8 @@ SaveStatus SaveText(const std::string& opened, const std::string& target, bool r
 FolderResult MakeFolder(const std::string& path) {
   std::error_code ec;
   if (fs::create_directory(path, ec)) return FolderResult::Made;
-  if (!ec || ec == std::errc::file_exists) return FolderResult::Exists;  // false, no error: a folder is there
+  if (!ec || ec == std::errc::file_exists)
+    return FolderResult::Exists;  // false, no error: a folder is there
   return FolderResult::Failed;
 }
 

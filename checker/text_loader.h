@@ -36,13 +36,13 @@ std::string JoinLines(const std::vector<std::string_view>& lines);
 
 // A file's text as the checker shows it.
 struct LoadedText {
-  std::string text;               // UTF-8; lines joined with CR LF, lone LFs kept
+  std::string text;                    // UTF-8; lines joined with CR LF, lone LFs kept
   Encoding encoding = Encoding::Utf8;  // how the bytes were read, and are written back
   // False when the text cannot be shown so that saving it gives the same
   // bytes again (undecodable bytes, characters the editor takes for line
   // breaks): the checker then opens it read-only.
   bool faithful = true;
-  int32_t lineCount = 0;          // lines kept (after the ReadOver question)
+  int32_t lineCount = 0;  // lines kept (after the ReadOver question)
 };
 
 // Reads `bytes` (a whole file) as the checker does: lines with the ReadOver

@@ -127,7 +127,8 @@ int RunCalc(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     ny = r.nyText;
     return r.status == core::ReadStatus::Ok;
   };
-  if (!pick(calc::Target::A, positional[1], in.text11, grids.dirA, in.text2, in.text3)) return kDataError;
+  if (!pick(calc::Target::A, positional[1], in.text11, grids.dirA, in.text2, in.text3))
+    return kDataError;
   if (positional.size() == 3 &&
       !pick(calc::Target::B, positional[2], in.text12, grids.dirB, in.text4, in.text5))
     return kDataError;

@@ -68,8 +68,8 @@ std::vector<std::string> SplitCommas(const std::string& text) {
 bool ParseReadOption(const std::vector<std::string>& args, size_t& i, ReadArgs& out, bool& handled,
                      std::string& error) {
   const std::string& opt = args[i];
-  handled = opt == "--format" || opt == "--nx" || opt == "--ny" || opt == "--region" ||
-            opt == "--axis";
+  handled =
+      opt == "--format" || opt == "--nx" || opt == "--ny" || opt == "--region" || opt == "--axis";
   if (!handled) return true;
   if (i + 1 >= args.size()) {
     error = opt + " needs a value";
@@ -78,9 +78,12 @@ bool ParseReadOption(const std::vector<std::string>& args, size_t& i, ReadArgs& 
   const std::string& v = args[++i];
   app::Controls& c = out.controls;
   if (opt == "--format") {
-    if (v == "nxyz") c.combo1 = static_cast<int>(core::Format::NXyz);
-    else if (v == "ijz") c.combo1 = static_cast<int>(core::Format::Ijz);
-    else if (v == "xyz") c.combo1 = static_cast<int>(core::Format::Xyz);
+    if (v == "nxyz")
+      c.combo1 = static_cast<int>(core::Format::NXyz);
+    else if (v == "ijz")
+      c.combo1 = static_cast<int>(core::Format::Ijz);
+    else if (v == "xyz")
+      c.combo1 = static_cast<int>(core::Format::Xyz);
     else {
       error = "--format takes nxyz, ijz or xyz";
       return false;

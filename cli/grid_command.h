@@ -14,9 +14,9 @@ namespace cli {
 // Exit codes of the grid and plot commands.
 enum Exit : int {
   kOk = 0,
-  kDataError = 1,   // a read, count or data error stopped the command
-  kUsage = 2,       // wrong usage, or a refused region or node count
-  kWarning = 3,     // the grid was written after a warning
+  kDataError = 1,  // a read, count or data error stopped the command
+  kUsage = 2,      // wrong usage, or a refused region or node count
+  kWarning = 3,    // the grid was written after a warning
 };
 
 // The options shared by every command that reads an input file, as the

@@ -23,7 +23,7 @@ const char* const kUsage =
 #endif
     "\n"
     "zentu-cli COMMAND --help describes a command.\n";
-}
+}  // namespace
 
 int main(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);

@@ -78,9 +78,12 @@ struct PlotArgs {
 // an error text, empty when fine.
 std::string ParsePlotOption(const std::string& opt, const std::string& v, PlotArgs& a) {
   app::Controls& c = a.read.controls;
-  if (opt == "--points") c.combo7Text = v;
-  else if (opt == "--lines") a.lineFile = v;
-  else if (opt == "--angle") c.combo9Text = v;
+  if (opt == "--points")
+    c.combo7Text = v;
+  else if (opt == "--lines")
+    a.lineFile = v;
+  else if (opt == "--angle")
+    c.combo9Text = v;
   else if (opt == "--meter") {
     const std::vector<std::string> parts = SplitCommas(v);
     if (parts.size() != 2) return "--meter takes LOW,HIGH";
@@ -88,32 +91,47 @@ std::string ParsePlotOption(const std::string& opt, const std::string& v, PlotAr
     c.text2 = parts[1];
     c.combo2 = static_cast<int>(core::ColourMode::Manual);
   } else if (opt == "--size") {
-    if (v == "A" || v == "a") c.command7 = render::CaptionOf(render::PlotSize::A);
-    else if (v == "B" || v == "b") c.command7 = render::CaptionOf(render::PlotSize::B);
-    else if (v == "C" || v == "c") c.command7 = render::CaptionOf(render::PlotSize::C);
-    else return "--size takes A, B or C";
-  } else if (opt == "--header") c.text4 = v;
+    if (v == "A" || v == "a")
+      c.command7 = render::CaptionOf(render::PlotSize::A);
+    else if (v == "B" || v == "b")
+      c.command7 = render::CaptionOf(render::PlotSize::B);
+    else if (v == "C" || v == "c")
+      c.command7 = render::CaptionOf(render::PlotSize::C);
+    else
+      return "--size takes A, B or C";
+  } else if (opt == "--header")
+    c.text4 = v;
   else if (opt == "--header-font") {
     const int n = v.size() == 1 ? v[0] - '0' : 0;
     if (n < 1 || n > 4) return "--header-font takes 1, 2, 3 or 4";
     c.combo3 = n - 1;
-  } else if (opt == "--header-size") c.combo4Text = v;
+  } else if (opt == "--header-size")
+    c.combo4Text = v;
   else if (opt == "--header-align") {
-    if (v == "left") c.combo5 = static_cast<int>(render::HeaderAlign::Left);
-    else if (v == "centre" || v == "center") c.combo5 = static_cast<int>(render::HeaderAlign::Centre);
-    else if (v == "right") c.combo5 = static_cast<int>(render::HeaderAlign::Right);
-    else return "--header-align takes left, centre or right";
-  } else if (opt == "--png") a.png = v;
-  else if (opt == "--wmf") a.wmf = v;
-  else if (opt == "--pdf") a.pdf = v;
-  else return "unknown option " + opt;
+    if (v == "left")
+      c.combo5 = static_cast<int>(render::HeaderAlign::Left);
+    else if (v == "centre" || v == "center")
+      c.combo5 = static_cast<int>(render::HeaderAlign::Centre);
+    else if (v == "right")
+      c.combo5 = static_cast<int>(render::HeaderAlign::Right);
+    else
+      return "--header-align takes left, centre or right";
+  } else if (opt == "--png")
+    a.png = v;
+  else if (opt == "--wmf")
+    a.wmf = v;
+  else if (opt == "--pdf")
+    a.pdf = v;
+  else
+    return "unknown option " + opt;
   return {};
 }
 
 // zentu-cli plot draws the screen page on a picture of its own.
 class PlotHost : public CliHost {
  public:
-  PlotHost(StreamReporter& report, platform::ScreenPage* picture) : CliHost(report), picture_(picture) {}
+  PlotHost(StreamReporter& report, platform::ScreenPage* picture)
+      : CliHost(report), picture_(picture) {}
   render::ScreenMetrics Screen() const override { return {15, 15}; }
   void ClearPicture() override {
     if (picture_) picture_->Clear();
@@ -131,9 +149,9 @@ class PlotHost : public CliHost {
 };
 
 bool IsPlotOption(const std::string& opt) {
-  static const char* const kOptions[] = {"--points", "--lines", "--angle", "--meter", "--size",
-                                         "--header", "--header-font", "--header-size",
-                                         "--header-align", "--png", "--wmf", "--pdf"};
+  static const char* const kOptions[] = {
+      "--points",      "--lines",       "--angle",        "--meter", "--size", "--header",
+      "--header-font", "--header-size", "--header-align", "--png",   "--wmf",  "--pdf"};
   for (const char* o : kOptions)
     if (opt == o) return true;
   return false;
@@ -246,16 +264,18 @@ int RunPlot(const std::vector<std::string>& args, std::ostream& out, std::ostrea
   int status = report.shown.empty() ? kOk : kWarning;
   // Every file goes through the one writer, which refuses the input files.
   const std::vector<std::string> inputs = {s.dataFile, a.lineFile};
-  auto write = [&](const std::string& what, const std::string& path, const std::optional<std::string>& bytes) {
-    const core::WriteResult written =
-        bytes ? core::WriteFileReplacing(path, *bytes, inputs) : core::WriteResult{core::WriteStatus::CannotWrite};
+  auto write = [&](const std::string& what, const std::string& path,
+                   const std::optional<std::string>& bytes) {
+    const core::WriteResult written = bytes ? core::WriteFileReplacing(path, *bytes, inputs)
+                                            : core::WriteResult{core::WriteStatus::CannotWrite};
     if (written) {
       out << what << " written to " << path << "\n";
       return;
     }
     report.Show(core::FailureMessage(written.status));
     err << "zentu-cli plot: cannot write " << path << "\n";
-    if (status != kUsage) status = written.status == core::WriteStatus::CannotWrite ? kDataError : kUsage;
+    if (status != kUsage)
+      status = written.status == core::WriteStatus::CannotWrite ? kDataError : kUsage;
   };
 
   if (!a.png.empty()) write("screen page", a.png, PngBytes(picture.WindowPart(m.page)));

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <new>
-#include <string>
 #include <optional>
+#include <string>
 #include <tuple>
 #include <utility>
 
@@ -69,7 +69,8 @@ constexpr int32_t kXyzStartRoom = 1000000;
 // before it are kept, and the user is told on which line the reading stopped
 // and how many points were read.
 void XyzStopped(std::string_view bytes, size_t at, int32_t points, Reporter& report) {
-  const auto line = std::count(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(at), '\n') + 1;
+  const auto line =
+      std::count(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(at), '\n') + 1;
   report.Show(Msg::XyzReadStopped, {std::to_string(line), std::to_string(points)});
 }
 
@@ -90,7 +91,9 @@ void SetDataRange(DataState& s) {
 }
 
 // The smaller of two values first.
-std::pair<double, double> Sorted(double a, double b) { return a <= b ? std::pair{a, b} : std::pair{b, a}; }
+std::pair<double, double> Sorted(double a, double b) {
+  return a <= b ? std::pair{a, b} : std::pair{b, a};
+}
 
 // z range over the points inside the axis region, bounds included; starts
 // from the swapped overall range, so a region without points keeps an
@@ -106,7 +109,8 @@ void SetZRangeInside(DataState& s) {
   }
 }
 
-ReadStatus ReadPoints(const ReadOptions& opt, std::string_view bytes, DataState& s, Reporter& report) {
+ReadStatus ReadPoints(const ReadOptions& opt, std::string_view bytes, DataState& s,
+                      Reporter& report) {
   FieldReader in(bytes);
   // Every field takes at least one byte and one separator.
   const size_t fieldsInFile = bytes.size() / 2 + 1;
@@ -119,7 +123,8 @@ ReadStatus ReadPoints(const ReadOptions& opt, std::string_view bytes, DataState&
       StartArrays(s, n, fieldsInFile / 3);
       for (int32_t i = 1; i <= n; ++i) {
         double x, y, z;
-        if (!in.Next(x) || !in.Next(y) || !in.Next(z)) return DataError(s, n, fieldsInFile / 3, report);
+        if (!in.Next(x) || !in.Next(y) || !in.Next(z))
+          return DataError(s, n, fieldsInFile / 3, report);
         s.xData.push_back(x);
         s.yData.push_back(y);
         s.zData.push_back(z);

@@ -31,12 +31,12 @@ struct ReadOptions {
   std::string text2, text3;  // colour-scale bounds of the manual meter
 };
 
-enum class [[nodiscard]] ReadStatus {
-  Ok,
-  FileNotSpecified,  // dataFile empty: shown, the program is to end
-  CannotOpen,        // missing, not a regular file, too large: shown; nothing changed
-  CountError,        // shown; previous points and ranges kept
-  DataError,         // shown; see DataRead1
+enum class [[nodiscard]] ReadStatus{
+    Ok,
+    FileNotSpecified,  // dataFile empty: shown, the program is to end
+    CannotOpen,        // missing, not a regular file, too large: shown; nothing changed
+    CountError,        // shown; previous points and ranges kept
+    DataError,         // shown; see DataRead1
 };
 
 // Reads s.dataFile. On Ok the points are replaced and all ranges set.

@@ -47,11 +47,13 @@ class NodeTable {
   // Node (i, j), 1-based.
   NodeSlots& Node(int32_t i, int32_t j) {
     assert(Holds(i, j));
-    return nodes_[static_cast<size_t>(j - 1) * static_cast<size_t>(nx_) + static_cast<size_t>(i - 1)];
+    return nodes_[static_cast<size_t>(j - 1) * static_cast<size_t>(nx_) +
+                  static_cast<size_t>(i - 1)];
   }
   const NodeSlots& Node(int32_t i, int32_t j) const {
     assert(Holds(i, j));
-    return nodes_[static_cast<size_t>(j - 1) * static_cast<size_t>(nx_) + static_cast<size_t>(i - 1)];
+    return nodes_[static_cast<size_t>(j - 1) * static_cast<size_t>(nx_) +
+                  static_cast<size_t>(i - 1)];
   }
   std::vector<NodeSlots>& nodes() { return nodes_; }
   const std::vector<NodeSlots>& nodes() const { return nodes_; }

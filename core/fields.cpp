@@ -11,7 +11,8 @@ namespace core {
 namespace {
 inline bool IsSeparator(char c) {
   // One test for the common case: every separator lies at or below ','.
-  return static_cast<unsigned char>(c) <= ',' && (c == ',' || c == ' ' || c == '\t' || c == '\r' || c == '\n');
+  return static_cast<unsigned char>(c) <= ',' &&
+         (c == ',' || c == ' ' || c == '\t' || c == '\r' || c == '\n');
 }
 
 constexpr double kPow10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
@@ -28,11 +29,13 @@ const char* ParseSimple(const char* b, const char* e, double& v) {
   uint64_t m = 0;
   int digits = 0, scale = 0;
   const char* p = b;
-  for (unsigned d; p < e && (d = static_cast<unsigned char>(*p) - '0') <= 9; ++p, ++digits) m = m * 10 + d;
+  for (unsigned d; p < e && (d = static_cast<unsigned char>(*p) - '0') <= 9; ++p, ++digits)
+    m = m * 10 + d;
   const bool intDigits = digits > 0;
   if (p < e && *p == '.') {
     const char* f = ++p;
-    for (unsigned d; p < e && (d = static_cast<unsigned char>(*p) - '0') <= 9; ++p, ++digits) m = m * 10 + d;
+    for (unsigned d; p < e && (d = static_cast<unsigned char>(*p) - '0') <= 9; ++p, ++digits)
+      m = m * 10 + d;
     scale = static_cast<int>(f - p);
     if (!intDigits && p == f) return nullptr;
   } else if (!intDigits) {

@@ -46,7 +46,8 @@ WriteResult DataWrite(const DataState& s, int digits) {
   values.reserve(s.nodes.nodes().size());
   for (int32_t j = 1; j <= s.gridNy; ++j)
     for (int32_t i = 1; i <= s.gridNx; ++i) values.push_back(s.nodes.Node(i, j).value);
-  return WriteFileReplacing(s.gridFile, GridFileText(s.gridNx, s.gridNy, values, digits), {s.dataFile});
+  return WriteFileReplacing(s.gridFile, GridFileText(s.gridNx, s.gridNy, values, digits),
+                            {s.dataFile});
 }
 
 }  // namespace core

@@ -28,7 +28,8 @@ inline size_t GridValueBytes(int digits) { return static_cast<size_t>(digits) + 
 
 // The bytes of an ijz file for values given in file order (x index fastest),
 // each in the general number format with `digits` significant digits.
-std::string GridFileText(int32_t nx, int32_t ny, const std::vector<double>& values, int digits = 15);
+std::string GridFileText(int32_t nx, int32_t ny, const std::vector<double>& values,
+                         int digits = 15);
 
 // Writes the node values of s.nodes (nearZ slot 0) to s.gridFile through
 // WriteFileReplacing, replacing any earlier file only once the new one is

@@ -11,11 +11,11 @@ namespace core {
 
 enum class IjzStatus {
   Ok,
-  SizeUnreadable,    // the first two fields are not both integers ("3.0" is not)
-  SizeTooLarge,      // nx·ny beyond 32 bits
-  SizeNotPositive,   // nx or ny below 1
-  CountBelowThree,   // nx·ny below 3
-  DataError,         // a value is missing or not a number
+  SizeUnreadable,   // the first two fields are not both integers ("3.0" is not)
+  SizeTooLarge,     // nx·ny beyond 32 bits
+  SizeNotPositive,  // nx or ny below 1
+  CountBelowThree,  // nx·ny below 3
+  DataError,        // a value is missing or not a number
 };
 
 struct IjzGrid {

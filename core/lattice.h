@@ -17,9 +17,9 @@ struct RegionTexts {
   std::string text25, text26;
 };
 
-enum class [[nodiscard]] LatticeStatus {
-  Ok,       // lattice set, tables allocated (possibly after an nx/ny warning)
-  Refused,  // a message was shown; nothing allocated, nothing to convert
+enum class [[nodiscard]] LatticeStatus{
+    Ok,       // lattice set, tables allocated (possibly after an nx/ny warning)
+    Refused,  // a message was shown; nothing allocated, nothing to convert
 };
 
 // Fixes gridNx, gridNy, the region gridX1..gridY2 and gridDx, gridDy from the

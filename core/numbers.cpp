@@ -43,7 +43,8 @@ Decimal DecimalFromScientific(std::string_view sci) {
 
 Decimal DecimalOf(double v, int significant) {
   char buf[64];
-  const auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific, significant - 1);
+  const auto r =
+      std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific, significant - 1);
   return DecimalFromScientific(std::string_view(buf, r.ptr - buf));
 }
 
@@ -153,7 +154,8 @@ std::string ApplyMask(const Decimal& d, const Mask& k) {
   if (!k.exponent) {
     const size_t nz = intDigits.find_first_not_of('0');
     intDigits = nz == std::string::npos ? std::string() : intDigits.substr(nz);
-    while (static_cast<int>(intDigits.size()) < k.intRequired) intDigits.insert(intDigits.begin(), '0');
+    while (static_cast<int>(intDigits.size()) < k.intRequired)
+      intDigits.insert(intDigits.begin(), '0');
   }
   const bool shownZero = (intDigits + frac).find_first_not_of('0') == std::string::npos;
   std::string out;
@@ -163,8 +165,10 @@ std::string ApplyMask(const Decimal& d, const Mask& k) {
   out += frac;
   if (k.exponent) {
     out.push_back('E');
-    if (exp10 < 0) out.push_back('-');
-    else if (k.exponentPlus) out.push_back('+');
+    if (exp10 < 0)
+      out.push_back('-');
+    else if (k.exponentPlus)
+      out.push_back('+');
     std::string e = std::to_string(exp10 < 0 ? -exp10 : exp10);
     while (static_cast<int>(e.size()) < k.exponentDigits) e.insert(e.begin(), '0');
     out += e;
@@ -295,7 +299,8 @@ std::string JoinPath(const std::string& folder, const std::string& name) {
 
 std::string GridFileName(const std::string& dataFile) {
   const size_t slash = dataFile.rfind('/');
-  const std::string folder = slash == std::string::npos ? std::string() : dataFile.substr(0, slash + 1);
+  const std::string folder =
+      slash == std::string::npos ? std::string() : dataFile.substr(0, slash + 1);
   const std::string name = slash == std::string::npos ? dataFile : dataFile.substr(slash + 1);
   std::string out = name + "#";
   // The search counts characters, not bytes: it steps back over whole UTF-8

@@ -11,20 +11,20 @@ namespace core {
 
 enum class Msg {
   // Reading, lattice, gridding and writing of the main window.
-  FileNotSpecified,   // no input file: the program ends
-  FileCannotOpen,     // the input file cannot be opened
-  DataCountInvalid,   // n/xyz or ijz point count below 3 or unusable
-  DataInvalid,        // a field or a range box cannot be read
-  NxInvalid,          // node count in x not above 1: continue with 2
-  NyInvalid,          // node count in y not above 1: continue with 2
-  NxNotNumber,        // node count in x is not a number: conversion refused
-  NyNotNumber,        // node count in y is not a number: conversion refused
-  TooManyNodes,       // node tables too large to hold: conversion refused
-  RegionNotNumber,    // a convert region box is not a number: refused
-  RegionZeroSize,     // convert region of zero width or height: refused
-  NoData,             // no point to grid: refused
-  RegionInvalid,      // some node still lacks points after ring 50
-  GridWriteFailed,    // the grid file cannot be written
+  FileNotSpecified,      // no input file: the program ends
+  FileCannotOpen,        // the input file cannot be opened
+  DataCountInvalid,      // n/xyz or ijz point count below 3 or unusable
+  DataInvalid,           // a field or a range box cannot be read
+  NxInvalid,             // node count in x not above 1: continue with 2
+  NyInvalid,             // node count in y not above 1: continue with 2
+  NxNotNumber,           // node count in x is not a number: conversion refused
+  NyNotNumber,           // node count in y is not a number: conversion refused
+  TooManyNodes,          // node tables too large to hold: conversion refused
+  RegionNotNumber,       // a convert region box is not a number: refused
+  RegionZeroSize,        // convert region of zero width or height: refused
+  NoData,                // no point to grid: refused
+  RegionInvalid,         // some node still lacks points after ring 50
+  GridWriteFailed,       // the grid file cannot be written
   DrawRegionUnsuitable,  // "指定" without a dragged frame: switch to auto
 
   // The main window.
@@ -37,14 +37,14 @@ enum class Msg {
   ClipboardFailed,    // MetaFile, BitMap: the clipboard did not take the plot
 
   // The calculation window: the run checks, in their order.
-  CalcABNotSet,       // operation 0..2 without both A and B
-  CalcANotSet,        // a empty
-  CalcBNotSet,        // b empty (operations other than 1 and 2)
-  CalcSizeMismatch,   // operation 0..2 with A and B of different sizes
-  CalcNotSquare,      // operation 5 or 9 with nx != ny
+  CalcABNotSet,      // operation 0..2 without both A and B
+  CalcANotSet,       // a empty
+  CalcBNotSet,       // b empty (operations other than 1 and 2)
+  CalcSizeMismatch,  // operation 0..2 with A and B of different sizes
+  CalcNotSquare,     // operation 5 or 9 with nx != ny
   // The calculation window: a run that cannot finish writes nothing.
-  CalcGridUnread,     // %1 ("Ａ" or "Ｂ") does not hold what its size fields announce
-  CalcOverflow,       // a result beyond the range of a double
+  CalcGridUnread,  // %1 ("Ａ" or "Ｂ") does not hold what its size fields announce
+  CalcOverflow,    // a result beyond the range of a double
 
   // The checker window and its loader.
   FileExistsOverwrite,  // question (Yes/No): overwrite another existing file?
@@ -60,11 +60,11 @@ enum class Msg {
   FolderNotMade,        // the new folder could not be created (not a taken name)
 
   // Every reader and writer of files (core/text_file.h, core/data_read.h).
-  FileNotAFile,         // the input is a device, FIFO, folder or socket: refused
-  FileTooLarge,         // an input without a size goes on without end: refused
-  OutputNotAFile,       // the output is a folder or a socket: refused
-  OutputIsInput,        // the output is the input file itself: refused
-  XyzReadStopped,       // an xyz file holds a field that is not a number: %1 line, %2 points read
+  FileNotAFile,    // the input is a device, FIFO, folder or socket: refused
+  FileTooLarge,    // an input without a size goes on without end: refused
+  OutputNotAFile,  // the output is a folder or a socket: refused
+  OutputIsInput,   // the output is the input file itself: refused
+  XyzReadStopped,  // an xyz file holds a field that is not a number: %1 line, %2 points read
 };
 
 // The buttons of a message box, and the answer a user gives.
@@ -110,9 +110,9 @@ class RecordingReporter : public Reporter {
   Answer Show(Msg m, const std::vector<std::string>& args = {}) override;
   std::optional<std::string> Input(Msg m, const std::string& proposal) override;
 
-  std::vector<Msg> shown;                       // messages, questions and input boxes
-  std::vector<std::vector<std::string>> args;   // the arguments of each, same order
-  std::deque<Answer> answers;                   // answers to give, first first
+  std::vector<Msg> shown;                         // messages, questions and input boxes
+  std::vector<std::vector<std::string>> args;     // the arguments of each, same order
+  std::deque<Answer> answers;                     // answers to give, first first
   std::deque<std::optional<std::string>> inputs;  // input box entries to give
 };
 

@@ -16,7 +16,8 @@ class SettingsStore {
   virtual ~SettingsStore() = default;
   virtual std::string Get(const std::string& section, const std::string& key,
                           const std::string& fallback) = 0;
-  virtual void Set(const std::string& section, const std::string& key, const std::string& value) = 0;
+  virtual void Set(const std::string& section, const std::string& key,
+                   const std::string& value) = 0;
 };
 
 // A store held in memory, for tests and for runs without a desktop.

@@ -130,7 +130,8 @@ bool FillNewFile(int fd, std::string_view bytes, const struct stat* old) {
 }
 
 // Replaces (or creates) the regular file `target` by a complete new one.
-WriteStatus ReplaceRegular(const std::string& target, std::string_view bytes, const struct stat* old) {
+WriteStatus ReplaceRegular(const std::string& target, std::string_view bytes,
+                           const struct stat* old) {
   const std::string folder = FolderOf(target);
 #ifdef O_TMPFILE
   {
@@ -140,7 +141,8 @@ WriteStatus ReplaceRegular(const std::string& target, std::string_view bytes, co
       if (!FillNewFile(fd.get(), bytes, old)) return WriteStatus::CannotWrite;
       const std::string self = "/proc/self/fd/" + std::to_string(fd.get());
       // No old file: linked straight in under the target's name.
-      if (!old && ::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, target.c_str(), AT_SYMLINK_FOLLOW) == 0)
+      if (!old &&
+          ::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, target.c_str(), AT_SYMLINK_FOLLOW) == 0)
         return fd.Close() ? WriteStatus::Written : WriteStatus::CannotWrite;
       // An old file: linked under a temporary name, then renamed over it.
       for (int attempt = 0; attempt < 8; ++attempt) {
@@ -259,7 +261,8 @@ WriteResult WriteFileReplacing(const std::string& path, std::string_view bytes,
   }
   for (const std::string& input : inputs) {
     struct stat in {};
-    if (!input.empty() && ::stat(input.c_str(), &in) == 0 && in.st_dev == st.st_dev && in.st_ino == st.st_ino)
+    if (!input.empty() && ::stat(input.c_str(), &in) == 0 && in.st_dev == st.st_dev &&
+        in.st_ino == st.st_ino)
       return {WriteStatus::SameAsInput};
   }
   if (IsThroughType(st.st_mode)) return {WriteThrough(path, bytes)};

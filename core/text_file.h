@@ -32,12 +32,12 @@ std::string ReadAll(std::istream& in);
 // /proc) are read as a stream up to this many bytes.
 inline constexpr int64_t kMaxUnsizedFileBytes = int64_t{64} << 20;
 
-enum class [[nodiscard]] ReadFileStatus {
-  Read,
-  CannotOpen,   // missing, no permission, or a read error
-  NotAFile,     // a device, FIFO, folder or socket: refused before reading
-  TooLarge,     // a file without a size that goes on beyond kMaxUnsizedFileBytes
-  OutOfMemory,  // the file does not fit in memory
+enum class [[nodiscard]] ReadFileStatus{
+    Read,
+    CannotOpen,   // missing, no permission, or a read error
+    NotAFile,     // a device, FIFO, folder or socket: refused before reading
+    TooLarge,     // a file without a size that goes on beyond kMaxUnsizedFileBytes
+    OutOfMemory,  // the file does not fit in memory
 };
 
 // Reads the whole regular file `path` into `bytes` (left empty on failure).

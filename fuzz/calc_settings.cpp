@@ -14,7 +14,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (!s || !s->drive || !s->folder || !s->pattern || !s->operation) return 0;
   for (const std::string* line : {&*s->drive, &*s->folder, &*s->pattern})
     if (line->find_first_of("\r\n") != std::string::npos) return 0;  // cannot be one line
-  const std::string text = calc::CalcSettingsText(*s->drive, *s->folder, *s->pattern, *s->operation);
+  const std::string text =
+      calc::CalcSettingsText(*s->drive, *s->folder, *s->pattern, *s->operation);
   const auto again = calc::ParseCalcSettings(text);
   FUZZ_CHECK(again && again->drive == s->drive && again->folder == s->folder &&
              again->pattern == s->pattern && again->operation == s->operation);

@@ -4,6 +4,8 @@
 // (a sign apart, the rest through std::from_chars, a value out of range as
 // strtod gives it when that is finite), bit for bit, and a count must be the
 // value rounded half to even when it fits in 32 bits.
+#include "core/fields.h"
+
 #include <bit>
 #include <charconv>
 #include <cmath>
@@ -13,7 +15,6 @@
 #include <string>
 #include <string_view>
 
-#include "core/fields.h"
 #include "core/numbers.h"
 #include "fuzz/fuzz_check.h"
 
@@ -32,8 +33,10 @@ std::optional<double> Reference(std::string_view field) {
   double x = 0;
   const auto r = std::from_chars(b, e, x, std::chars_format::general);
   if (r.ptr != e || b == e) return std::nullopt;
-  if (r.ec == std::errc::result_out_of_range) x = std::strtod(std::string(b, e).c_str(), nullptr);
-  else if (r.ec != std::errc()) return std::nullopt;
+  if (r.ec == std::errc::result_out_of_range)
+    x = std::strtod(std::string(b, e).c_str(), nullptr);
+  else if (r.ec != std::errc())
+    return std::nullopt;
   if (!std::isfinite(x)) return std::nullopt;
   return negative ? -x : x;
 }

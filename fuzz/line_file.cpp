@@ -1,13 +1,14 @@
 // Fuzz target: an overlay line file (core::ReadLines). The first byte picks
 // the angle the segments are turned by; the rest is the file. At most 1000
 // segments are kept, and turned by 0 degrees they are the numbers read.
+#include "core/line_file.h"
+
 #include <cmath>
 #include <cstdint>
 #include <string>
 #include <string_view>
 
 #include "core/fields.h"
-#include "core/line_file.h"
 #include "fuzz/fuzz_check.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

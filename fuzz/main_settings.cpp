@@ -33,7 +33,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FUZZ_CHECK(c.combo1 >= 0 && c.combo1 < static_cast<int>(std::size(app::kFormats)));
   FUZZ_CHECK(c.combo2 >= 0 && c.combo2 <= 1 && c.combo8 >= 0 && c.combo8 <= 1);
   FUZZ_CHECK(c.combo3 >= 0 && c.combo3 < static_cast<int>(std::size(render::kHeaderFaces)));
-  FUZZ_CHECK(c.combo4 >= 0 && c.combo4 < app::kHeaderSizes && c.combo4Text == std::to_string(c.combo4 + 1));
+  FUZZ_CHECK(c.combo4 >= 0 && c.combo4 < app::kHeaderSizes &&
+             c.combo4Text == std::to_string(c.combo4 + 1));
   FUZZ_CHECK(c.combo5 >= 0 && c.combo5 < static_cast<int>(std::size(app::kAlignments)));
   FUZZ_CHECK(!c.text1.empty());
   FUZZ_CHECK(a.host.report.shown.empty());

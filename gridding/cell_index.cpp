@@ -84,11 +84,13 @@ CellIndex::CellIndex(const core::DataState& s, int32_t threads, CellLayout layou
   const uint64_t cells = static_cast<uint64_t>(w_) * static_cast<uint64_t>(h_);
   const uint64_t nodes = static_cast<uint64_t>(s.gridNx) * static_cast<uint64_t>(s.gridNy);
   const bool denseFits = cells <= 4 * (nodes + count) + (uint64_t{1} << 20);
-  dense_ = cells < UINT32_MAX && (layout == CellLayout::Dense || (layout == CellLayout::Auto && denseFits));
+  dense_ = cells < UINT32_MAX &&
+           (layout == CellLayout::Dense || (layout == CellLayout::Auto && denseFits));
   points_.resize(count);
   auto place = [&](const Kept& k, BinnedPoint& b) {
     int64_t ci = 0, cj = 0;
-    CellOf(s.xData[k.p], s.yData[k.p], s, b.fx, b.fy, ci, cj);  // the same bits as in the first pass
+    CellOf(s.xData[k.p], s.yData[k.p], s, b.fx, b.fy, ci,
+           cj);  // the same bits as in the first pass
     b.x = s.xData[k.p];
     b.y = s.yData[k.p];
     b.z = s.zData[k.p];
@@ -120,7 +122,8 @@ CellIndex::CellIndex(const core::DataState& s, int32_t threads, CellLayout layou
       for (int64_t j = rowBegin; j < rowEnd; ++j) {
         const uint32_t* start = &cellStart_[static_cast<size_t>(j) * static_cast<size_t>(w_)];
         next.assign(start, start + w_);
-        for (uint32_t k = rowStart[static_cast<size_t>(j)]; k < rowStart[static_cast<size_t>(j) + 1]; ++k)
+        for (uint32_t k = rowStart[static_cast<size_t>(j)];
+             k < rowStart[static_cast<size_t>(j) + 1]; ++k)
           place(byRow[k], points_[next[static_cast<size_t>(byRow[k].ci - ci0_)]++]);
       }
     });
@@ -139,14 +142,16 @@ CellIndex::CellIndex(const core::DataState& s, int32_t threads, CellLayout layou
     for (const auto& list : kept)
       for (const Kept& k : list) order.push_back({Key(k.ci, k.cj), k});
     // By cell, then by index.
-    std::sort(order.begin(), order.end(),
-              [](const auto& l, const auto& r) { return l.first != r.first ? l.first < r.first : l.second.p < r.second.p; });
+    std::sort(order.begin(), order.end(), [](const auto& l, const auto& r) {
+      return l.first != r.first ? l.first < r.first : l.second.p < r.second.p;
+    });
     keys_.resize(count);
     columnKeys_.resize(count);
     for (size_t k = 0; k < count; ++k) {
       keys_[k] = order[k].first;
       place(order[k].second, points_[k]);
-      const uint64_t i = keys_[k] % static_cast<uint64_t>(w_), j = keys_[k] / static_cast<uint64_t>(w_);
+      const uint64_t i = keys_[k] % static_cast<uint64_t>(w_),
+                     j = keys_[k] / static_cast<uint64_t>(w_);
       columnKeys_[k] = i * static_cast<uint64_t>(h_) + j;
     }
     std::sort(columnKeys_.begin(), columnKeys_.end());
@@ -175,7 +180,8 @@ CellIndex::Range CellIndex::KeyRange(uint64_t first, uint64_t last) const {
 
 bool CellIndex::SparseColumnEmpty(int64_t ci, int64_t cj1, int64_t cj2) const {
   const uint64_t base = static_cast<uint64_t>(ci - ci0_) * static_cast<uint64_t>(h_);
-  const auto b = std::lower_bound(columnKeys_.begin(), columnKeys_.end(), base + static_cast<uint64_t>(cj1 - cj0_));
+  const auto b = std::lower_bound(columnKeys_.begin(), columnKeys_.end(),
+                                  base + static_cast<uint64_t>(cj1 - cj0_));
   return b == columnKeys_.end() || *b > base + static_cast<uint64_t>(cj2 - cj0_);
 }
 

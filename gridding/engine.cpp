@@ -87,10 +87,7 @@ void SortByIndex(std::vector<Candidate>& c, std::vector<Candidate>& scratch) {
 class NodeSearch {
  public:
   NodeSearch(const core::DataState& s, const CellIndex& cells)
-      : cells_(cells),
-        rules_{core::AreaTol(s), core::EmptyDist(s)},
-        dx_(s.gridDx),
-        dy_(s.gridDy) {
+      : cells_(cells), rules_{core::AreaTol(s), core::EmptyDist(s)}, dx_(s.gridDx), dy_(s.gridDy) {
     // bound_[gx][gy]: no point of a cell lying gx columns and gy rows of
     // whole cells away from a node is nearer to it. A point of cell ci seen
     // from node a: fx lies in [ci, ci + 1), so |a - fx| >= gx with gx =
@@ -211,8 +208,9 @@ class NodeSearch {
       const int32_t nextElsewhere =
           runs_.size() > 1 ? std::min(nextCandidate, head(runs_.front())) : nextCandidate;
       const BinnedPoint* first = pts.data() + r.k + 1;
-      const BinnedPoint* next = std::upper_bound(first, pts.data() + r.end, nextElsewhere,
-                                                 [](int32_t p, const BinnedPoint& m) { return p < m.p; });
+      const BinnedPoint* next =
+          std::upper_bound(first, pts.data() + r.end, nextElsewhere,
+                           [](int32_t p, const BinnedPoint& m) { return p < m.p; });
       r.k = static_cast<uint32_t>(next - pts.data());
       if (r.k == r.end) {
         runs_.pop_back();
@@ -273,7 +271,8 @@ MshResult RingSearches(core::DataState& s, int32_t threads, CellLayout layout, M
   // First pass: every node runs its rings until it is full or settled.
   const bool firstDone = ForRows(s, cells, threads, watch, [&](NodeSearch& search, int32_t j) {
     for (int32_t i = 1; i <= nx; ++i) {
-      const size_t at = static_cast<size_t>(j - 1) * static_cast<size_t>(nx) + static_cast<size_t>(i - 1);
+      const size_t at =
+          static_cast<size_t>(j - 1) * static_cast<size_t>(nx) + static_cast<size_t>(i - 1);
       core::NodeSlots& n = s.nodes.Node(i, j);
       for (int32_t ring = 0; ring <= kMaxRing; ++ring) {
         if (!search.Ring(n, i, j, ring)) break;  // short of points for good
@@ -290,15 +289,17 @@ MshResult RingSearches(core::DataState& s, int32_t threads, CellLayout layout, M
     return r;
   }
   r.complete = std::find(fullAt.begin(), fullAt.end(), kNever) == fullAt.end();
-  const int32_t last = r.complete ? (fullAt.empty() ? 0 : *std::max_element(fullAt.begin(), fullAt.end()))
-                                  : kMaxRing;
+  const int32_t last = r.complete
+                           ? (fullAt.empty() ? 0 : *std::max_element(fullAt.begin(), fullAt.end()))
+                           : kMaxRing;
   r.ringsRun = last + 1;
 
   // Second pass: the nodes full before the last ring still take its offers,
   // and those of the rings between, as long as one can change them.
   r.stopped = !ForRows(s, cells, threads, watch, [&](NodeSearch& search, int32_t j) {
     for (int32_t i = 1; i <= nx; ++i) {
-      const size_t at = static_cast<size_t>(j - 1) * static_cast<size_t>(nx) + static_cast<size_t>(i - 1);
+      const size_t at =
+          static_cast<size_t>(j - 1) * static_cast<size_t>(nx) + static_cast<size_t>(i - 1);
       if (fullAt[at] == kNever) continue;
       core::NodeSlots& n = s.nodes.Node(i, j);
       for (int32_t ring = fullAt[at] + 1; ring <= last; ++ring)

@@ -40,7 +40,9 @@ struct LargePageAllocator {
     std::free(p);
   }
   template <class U>
-  bool operator==(const LargePageAllocator<U>&) const { return true; }
+  bool operator==(const LargePageAllocator<U>&) const {
+    return true;
+  }
 };
 
 template <class T>

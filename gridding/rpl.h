@@ -20,7 +20,8 @@ struct OfferRules {
 
 // Twice the signed area of the triangle (R, A, B) against areaTol: passes
 // when |c| > areaTol.
-inline bool Triangle(double x, double y, double ax, double ay, double bx, double by, double areaTol) {
+inline bool Triangle(double x, double y, double ax, double ay, double bx, double by,
+                     double areaTol) {
   const double c = (y - by) * (x - ax) - (y - ay) * (x - bx);
   return std::fabs(c) > areaTol;
 }

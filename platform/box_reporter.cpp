@@ -12,7 +12,8 @@ namespace platform {
 namespace {
 
 bool OnGuiThread() {
-  return !QCoreApplication::instance() || QThread::currentThread() == QCoreApplication::instance()->thread();
+  return !QCoreApplication::instance() ||
+         QThread::currentThread() == QCoreApplication::instance()->thread();
 }
 
 // Runs f on the application's thread and waits for it.
@@ -20,16 +21,19 @@ template <class F>
 auto OnGui(F f) -> decltype(f()) {
   if (OnGuiThread()) return f();
   decltype(f()) result{};
-  QMetaObject::invokeMethod(QCoreApplication::instance(), [&] { result = f(); },
-                            Qt::BlockingQueuedConnection);
+  QMetaObject::invokeMethod(
+      QCoreApplication::instance(), [&] { result = f(); }, Qt::BlockingQueuedConnection);
   return result;
 }
 
 QMessageBox::Icon IconOf(core::Icon icon) {
   switch (icon) {
-    case core::Icon::None: return QMessageBox::NoIcon;
-    case core::Icon::Exclamation: return QMessageBox::Warning;
-    case core::Icon::Question: return QMessageBox::Question;
+    case core::Icon::None:
+      return QMessageBox::NoIcon;
+    case core::Icon::Exclamation:
+      return QMessageBox::Warning;
+    case core::Icon::Question:
+      return QMessageBox::Question;
   }
   return QMessageBox::NoIcon;
 }
@@ -73,22 +77,27 @@ core::Answer BoxReporter::ShowHere(core::Msg m, const std::vector<std::string>& 
   const int pressed = box.exec();
   if (busy) QApplication::restoreOverrideCursor();
   switch (pressed) {
-    case QMessageBox::Cancel: return core::Answer::Cancel;
-    case QMessageBox::Yes: return core::Answer::Yes;
-    case QMessageBox::No: return core::Answer::No;
-    default: break;
+    case QMessageBox::Cancel:
+      return core::Answer::Cancel;
+    case QMessageBox::Yes:
+      return core::Answer::Yes;
+    case QMessageBox::No:
+      return core::Answer::No;
+    default:
+      break;
   }
   // Closing a question with Esc or the close box is its negative answer.
-  if (t.buttons == core::Buttons::OkCancel && pressed != QMessageBox::Ok) return core::Answer::Cancel;
+  if (t.buttons == core::Buttons::OkCancel && pressed != QMessageBox::Ok)
+    return core::Answer::Cancel;
   if (t.buttons == core::Buttons::YesNo) return core::Answer::No;
   return core::Answer::Ok;
 }
 
 std::optional<std::string> BoxReporter::InputHere(core::Msg m, const std::string& proposal) {
   bool ok = false;
-  const QString text = QInputDialog::getText(parent_.data(), BoxTitle(m),
-                                             FromUtf8(core::FilledText(m)), QLineEdit::Normal,
-                                             FromUtf8(proposal), &ok);
+  const QString text =
+      QInputDialog::getText(parent_.data(), BoxTitle(m), FromUtf8(core::FilledText(m)),
+                            QLineEdit::Normal, FromUtf8(proposal), &ok);
   if (!ok) return std::nullopt;
   return ToUtf8(text);
 }

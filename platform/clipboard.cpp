@@ -11,7 +11,8 @@ namespace {
 
 // The desktop's clipboard; none without a GUI application.
 QClipboard* Clipboard() {
-  return qobject_cast<QGuiApplication*>(QCoreApplication::instance()) ? QGuiApplication::clipboard() : nullptr;
+  return qobject_cast<QGuiApplication*>(QCoreApplication::instance()) ? QGuiApplication::clipboard()
+                                                                      : nullptr;
 }
 
 // Hands `data` to the clipboard (which owns it from then on) and reads back

@@ -115,12 +115,10 @@ void DriveList::RememberFolder(const QString& folder) {
 // ---- FolderList
 
 FolderList::FolderList(QWidget* parent) : QListWidget(parent) {
-  connect(this, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
-    SetPath(item->data(Qt::UserRole).toString());
-  });
-  connect(this, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
-    SetPath(item->data(Qt::UserRole).toString());
-  });
+  connect(this, &QListWidget::itemClicked, this,
+          [this](QListWidgetItem* item) { SetPath(item->data(Qt::UserRole).toString()); });
+  connect(this, &QListWidget::itemActivated, this,
+          [this](QListWidgetItem* item) { SetPath(item->data(Qt::UserRole).toString()); });
 }
 
 bool FolderList::SetPath(const QString& path) {
@@ -165,7 +163,8 @@ bool FolderList::Fill(const QString& path) {
     entries.push_back({part, walked, true});
   }
   const int current = static_cast<int>(entries.size()) - 1;
-  for (const QFileInfo& sub : subfolders) entries.push_back({sub.fileName(), sub.absoluteFilePath(), false});
+  for (const QFileInfo& sub : subfolders)
+    entries.push_back({sub.fileName(), sub.absoluteFilePath(), false});
   // The items are reused in place: the one clicked keeps its place (it is
   // the same folder there, now open), so a reader or robot that clicked it
   // sees it selected.

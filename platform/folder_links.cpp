@@ -5,9 +5,10 @@
 namespace platform {
 
 void LinkFolderLists(DriveList& drives, FolderList& folders) {
-  QObject::connect(&drives, &DriveList::DriveChanged, &folders, [&drives, &folders](const QString& root) {
-    if (folders.SetPath(drives.FolderOn(root))) QDir::setCurrent(folders.path());
-  });
+  QObject::connect(&drives, &DriveList::DriveChanged, &folders,
+                   [&drives, &folders](const QString& root) {
+                     if (folders.SetPath(drives.FolderOn(root))) QDir::setCurrent(folders.path());
+                   });
   QObject::connect(&folders, &FolderList::PathChanged, &drives, [&drives](const QString& path) {
     QDir::setCurrent(path);
     drives.RememberFolder(path);

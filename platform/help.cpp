@@ -2,11 +2,11 @@
 
 #include <QApplication>
 #include <QDesktopServices>
-#include <QScreen>
-#include <algorithm>
 #include <QDir>
 #include <QFileInfo>
+#include <QScreen>
 #include <QTextBrowser>
+#include <algorithm>
 
 #include "core/numbers.h"
 #include "platform/program_folder.h"
@@ -35,7 +35,8 @@ void PlaceBeside(QWidget& viewer, const QWidget* caller) {
   const QScreen* screen = caller->screen();
   const QRect room = screen ? screen->availableGeometry() : QRect();
   QPoint at(c.right() + 1, c.top());
-  if (!room.isEmpty() && at.x() + viewer.width() > room.right()) at.setX(std::max(room.left(), room.right() - viewer.width()));
+  if (!room.isEmpty() && at.x() + viewer.width() > room.right())
+    at.setX(std::max(room.left(), room.right() - viewer.width()));
   viewer.move(at);
 }
 

@@ -34,11 +34,12 @@ MetafileClip MetafileClipOf(const render::ScreenMetrics& screen, const core::Dat
     meta = render::RecordMetafile(screen, d, lines, c, measure, &target);
   }
   const std::vector<uint8_t> wmf = render::PlaceableMetafile(meta);
-  clip.wmf = QByteArray(reinterpret_cast<const char*>(wmf.data()), static_cast<qsizetype>(wmf.size()));
+  clip.wmf =
+      QByteArray(reinterpret_cast<const char*>(wmf.data()), static_cast<qsizetype>(wmf.size()));
 
-  clip.image = ScreenImage(static_cast<int>(core::RoundHalfEven(extent.width() / screen.twipsPerPixelX)),
-                           static_cast<int>(core::RoundHalfEven(extent.height() / screen.twipsPerPixelY)),
-                           screen);
+  clip.image = ScreenImage(
+      static_cast<int>(core::RoundHalfEven(extent.width() / screen.twipsPerPixelX)),
+      static_cast<int>(core::RoundHalfEven(extent.height() / screen.twipsPerPixelY)), screen);
   clip.image.fill(Qt::white);
   QSvgRenderer renderer(clip.svg);
   QPainter painter(&clip.image);

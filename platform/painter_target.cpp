@@ -26,7 +26,8 @@ PainterTarget::PainterTarget(QPainter& painter, const QPaintDevice* device, doub
 }
 
 QPoint PainterTarget::Device(const render::PagePoint& p) const {
-  return {render::DeviceCoord(p.x, unitX_, kPainterLimit), render::DeviceCoord(p.y, unitY_, kPainterLimit)};
+  return {render::DeviceCoord(p.x, unitX_, kPainterLimit),
+          render::DeviceCoord(p.y, unitY_, kPainterLimit)};
 }
 
 QPolygon PainterTarget::DevicePolygon(std::span<const render::PagePoint> points) const {
@@ -63,8 +64,10 @@ void PainterTarget::SelectBrush(render::Rgb colour) {
 
 void PainterTarget::ReleaseBrush() {
   if (!brushes_.empty()) brushes_.pop_back();
-  if (brushes_.empty()) painter_.setBrush(Qt::NoBrush);
-  else painter_.setBrush(ToQColor(brushes_.back()));
+  if (brushes_.empty())
+    painter_.setBrush(Qt::NoBrush);
+  else
+    painter_.setBrush(ToQColor(brushes_.back()));
 }
 
 void PainterTarget::SelectFont(const render::Font& font) {
@@ -84,7 +87,9 @@ void PainterTarget::Polyline(std::span<const render::PagePoint> points) {
   for (const auto& run : render::ClipPolyline(device, -kPainterLimit, kPainterLimit)) {
     QPolygon poly;
     poly.reserve(static_cast<int>(run.size()));
-    for (const auto& p : run) poly << QPoint(render::DeviceCoord(p.x, 1, kPainterLimit), render::DeviceCoord(p.y, 1, kPainterLimit));
+    for (const auto& p : run)
+      poly << QPoint(render::DeviceCoord(p.x, 1, kPainterLimit),
+                     render::DeviceCoord(p.y, 1, kPainterLimit));
     painter_.drawPolyline(poly);
   }
 }

@@ -14,7 +14,8 @@ namespace platform {
 class PainterTarget : public render::Target {
  public:
   // `painter` is active on `device`; pixels per mm of that device.
-  PainterTarget(QPainter& painter, const QPaintDevice* device, double unitPerMmX, double unitPerMmY);
+  PainterTarget(QPainter& painter, const QPaintDevice* device, double unitPerMmX,
+                double unitPerMmY);
 
   void SelectPen(const render::Pen& pen) override;
   void ReleasePen() override;

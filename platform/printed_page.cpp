@@ -16,7 +16,8 @@ render::PageLayout PrnSclFor(const QPrinter& printer, const render::ScreenMetric
 
 void SetUpA4Page(QPrinter& printer) {
   printer.setFullPage(true);
-  printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+  printer.setPageLayout(
+      QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
 }
 
 void SetUpPdfPrinter(QPrinter& printer, const std::string& path, int dpi) {
@@ -26,9 +27,9 @@ void SetUpPdfPrinter(QPrinter& printer, const std::string& path, int dpi) {
   SetUpA4Page(printer);
 }
 
-PrintStatus PrintPage(QPrinter& printer, const render::ScreenMetrics& screen, const core::DataState& d,
-                      const core::LineSet& lines, const render::PlotControls& c,
-                      render::PageLayout* layout) {
+PrintStatus PrintPage(QPrinter& printer, const render::ScreenMetrics& screen,
+                      const core::DataState& d, const core::LineSet& lines,
+                      const render::PlotControls& c, render::PageLayout* layout) {
   const render::PageLayout page = PrnSclFor(printer, screen);
   if (layout) *layout = page;
   QPainter painter;

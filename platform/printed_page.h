@@ -26,13 +26,13 @@ void SetUpPdfPrinter(QPrinter& printer, const std::string& path, int dpi);
 
 // NoPrinter: no printer to print on. CannotStart: the document could not be
 // opened. CannotFinish: the page was drawn but not completed or not taken.
-enum class [[nodiscard]] PrintStatus { Printed, NoPrinter, CannotStart, CannotFinish };
+enum class [[nodiscard]] PrintStatus{Printed, NoPrinter, CannotStart, CannotFinish};
 
 // Steps 2 to 7 of a print: PrnScl, open the document and its page, transparent
 // text background, PrnPntDrw, PrnFrmDrw (with the header), PrnLinDrw when lines
 // are on, end the document. `layout` receives the page used.
-PrintStatus PrintPage(QPrinter& printer, const render::ScreenMetrics& screen, const core::DataState& d,
-                      const core::LineSet& lines, const render::PlotControls& c,
-                      render::PageLayout* layout = nullptr);
+PrintStatus PrintPage(QPrinter& printer, const render::ScreenMetrics& screen,
+                      const core::DataState& d, const core::LineSet& lines,
+                      const render::PlotControls& c, render::PageLayout* layout = nullptr);
 
 }  // namespace platform

@@ -16,7 +16,8 @@ namespace platform {
 PrintStatus SystemPrinter::Print(const render::ScreenMetrics& screen, const core::DataState& d,
                                  const core::LineSet& lines, const render::PlotControls& c,
                                  render::PageLayout* layout) {
-  const QPrinterInfo info = queue_.isEmpty() ? QPrinterInfo::defaultPrinter() : QPrinterInfo::printerInfo(queue_);
+  const QPrinterInfo info =
+      queue_.isEmpty() ? QPrinterInfo::defaultPrinter() : QPrinterInfo::printerInfo(queue_);
   if (info.isNull()) return PrintStatus::NoPrinter;
 #ifdef ZENTU_WITH_CUPS
   // Qt's own CUPS printing does not tell whether the scheduler took the job.

@@ -1,10 +1,11 @@
 #include "platform/program_folder.h"
 
+#include <unistd.h>
+
 #include <QCoreApplication>
 #include <QStandardPaths>
 #include <cstdlib>
 #include <filesystem>
-#include <unistd.h>
 
 #include "platform/text.h"
 
@@ -41,7 +42,8 @@ std::string ProgramFolder() {
     return folder;
   }
   if (!exe.empty() && ::access(exe.c_str(), W_OK) == 0) return exe;
-  const std::string data = ToPath(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+  const std::string data =
+      ToPath(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
   const std::string folder = data.empty() ? exe : data;
   fs::create_directories(folder, ec);
   PrepareSamples(exe, folder);

@@ -19,9 +19,10 @@ QImage ScreenImage(int width, int height, const render::ScreenMetrics& screen) {
 
 ScreenPage::ScreenPage(const render::ScreenMetrics& screen)
     : screen_(screen),
-      image_(ScreenImage(static_cast<int>(core::RoundHalfEven(render::kPageWidthTwips / screen.twipsPerPixelX)),
-                         static_cast<int>(core::RoundHalfEven(render::kPageHeightTwips / screen.twipsPerPixelY)),
-                         screen)) {
+      image_(ScreenImage(
+          static_cast<int>(core::RoundHalfEven(render::kPageWidthTwips / screen.twipsPerPixelX)),
+          static_cast<int>(core::RoundHalfEven(render::kPageHeightTwips / screen.twipsPerPixelY)),
+          screen)) {
   Clear();
 }
 
@@ -40,7 +41,8 @@ ScreenCanvas::ScreenCanvas(ScreenPage& page, const render::PageLayout& layout)
 QtScreenMeasurer::QtScreenMeasurer(const render::ScreenMetrics& screen)
     : device_(ScreenImage(8, 8, screen)) {}
 
-render::TextSize QtScreenMeasurer::MeasurePixels(const render::Font& font, const std::string& text) {
+render::TextSize QtScreenMeasurer::MeasurePixels(const render::Font& font,
+                                                 const std::string& text) {
   render::Font screenFont = font;
   screenFont.height = font.screenHeight;
   screenFont.width = font.screenWidth;

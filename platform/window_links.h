@@ -46,7 +46,10 @@ class WindowLinks {
   virtual void SetLineFile(const std::string& path) { (void)path; }
   // The path box of a caller code, for the checker's write-back; none when
   // that window is not there.
-  virtual QLineEdit* PathBox(int caller) { (void)caller; return nullptr; }
+  virtual QLineEdit* PathBox(int caller) {
+    (void)caller;
+    return nullptr;
+  }
   // After a save in the checker: the main and calculation windows' file
   // lists are read again.
   virtual void RefreshFileLists() {}

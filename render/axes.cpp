@@ -81,7 +81,8 @@ void XlbDrw(const PageLayout& page, const TextArg& a, Target& t) {
   TextPenScope pen(t, page.textPenWidth);
   const TextSize size = t.TextExtent(label);
   const double textH = page.measuresTextHeight ? size.cy : a.textH;
-  t.TextOut((page.plotRight + page.plotLeft) / 2 - size.cx / 2, page.plotBottom + 0.4 * textH, label);
+  t.TextOut((page.plotRight + page.plotLeft) / 2 - size.cx / 2, page.plotBottom + 0.4 * textH,
+            label);
 }
 
 void YlbDrw(const PageLayout& page, const TextArg& a, Target& t) {

@@ -41,13 +41,15 @@ void PrnFrmDrw(const PageLayout& page, const core::DataState& d, const PlotContr
   if (!c.headerText.empty()) Header(c, t);
 }
 
-void LinDrw(const PageLayout& page, const core::DataState& d, const core::LineSet& lines, Target& t) {
+void LinDrw(const PageLayout& page, const core::DataState& d, const core::LineSet& lines,
+            Target& t) {
   if (lines.nLines <= 0) return;
   PenScope pen(t, Pen{page.linePenWidth, kBlack});
   const int32_t n = std::min(lines.nLines, core::kMaxLines);
   for (int32_t i = 1; i <= n; ++i) {
-    const PagePoint segment[] = {{PageX(page, d, lines.lineX1[i]), PageY(page, d, lines.lineY1[i])},
-                                 {PageX(page, d, lines.lineX2[i]), PageY(page, d, lines.lineY2[i])}};
+    const PagePoint segment[] = {
+        {PageX(page, d, lines.lineX1[i]), PageY(page, d, lines.lineY1[i])},
+        {PageX(page, d, lines.lineX2[i]), PageY(page, d, lines.lineY2[i])}};
     t.Polyline(segment);
   }
 }

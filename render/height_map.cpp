@@ -28,11 +28,13 @@ bool PntDrw(const PageLayout& page, const core::DataState& d, const PlotControls
   const auto pointSize = core::ParseNumber(c.pointSizeText);
   if (!pointSize) return false;
   if (d.nData < 1) return true;  // no point to draw
-  double s = *pointSize * std::sqrt((page.plotBottom - page.plotTop) * (page.plotRight - page.plotLeft)) /
+  double s = *pointSize *
+             std::sqrt((page.plotBottom - page.plotTop) * (page.plotRight - page.plotLeft)) /
              std::sqrt(static_cast<double>(d.nData)) / 10;
   if (s > kMaxPointSide || std::isnan(s)) s = kMaxPointSide;
   const double half = s / 2;
-  const int32_t held = static_cast<int32_t>(std::min({d.xData.size(), d.yData.size(), d.zData.size()}));
+  const int32_t held =
+      static_cast<int32_t>(std::min({d.xData.size(), d.yData.size(), d.zData.size()}));
   const int32_t n = std::min(d.nData, held - 1);
   for (int32_t i = 1; i <= n; ++i) {
     const double x = d.xData[i], y = d.yData[i];
@@ -109,8 +111,8 @@ void RGBht(const PageLayout& page, const core::DataState& d, const PlotControls&
 }
 
 std::string ZLabelOf(const core::DataState& d) {
-  return "Bottom =" + core::FormatMask(d.zMin, "######0.0#####") + ",  Top =" +
-         core::FormatMask(d.zMax, "######0.0#####");
+  return "Bottom =" + core::FormatMask(d.zMin, "######0.0#####") +
+         ",  Top =" + core::FormatMask(d.zMax, "######0.0#####");
 }
 
 std::string ZlbDrw(const PageLayout& page, const core::DataState& d, const TextArg& a, Target& t) {

@@ -22,7 +22,8 @@ MetafileTarget::MetafileTarget(const PageLayout& page, ScreenTextMeasurer& scree
 std::vector<WmfPoint> MetafileTarget::ToWmf(std::span<const PagePoint> points) const {
   std::vector<WmfPoint> out;
   out.reserve(points.size());
-  for (const PagePoint& p : points) out.push_back({WmfCoord(p.x * page_.unitPerMmX), WmfCoord(p.y * page_.unitPerMmY)});
+  for (const PagePoint& p : points)
+    out.push_back({WmfCoord(p.x * page_.unitPerMmX), WmfCoord(p.y * page_.unitPerMmY)});
   return out;
 }
 
@@ -68,7 +69,8 @@ void MetafileTarget::Polyline(std::span<const PagePoint> points) {
   // the page) is cut along its own line, so the part drawn keeps its direction.
   std::vector<DevicePoint> device;
   device.reserve(points.size());
-  for (const PagePoint& p : points) device.push_back({p.x * page_.unitPerMmX, p.y * page_.unitPerMmY});
+  for (const PagePoint& p : points)
+    device.push_back({p.x * page_.unitPerMmX, p.y * page_.unitPerMmY});
   for (const auto& run : ClipPolyline(device, -32768, 32767)) {
     std::vector<WmfPoint> pts;
     pts.reserve(run.size());
@@ -77,7 +79,9 @@ void MetafileTarget::Polyline(std::span<const PagePoint> points) {
   }
 }
 
-void MetafileTarget::Polygon(std::span<const PagePoint> points) { recorder_.Polygon(ToWmf(points)); }
+void MetafileTarget::Polygon(std::span<const PagePoint> points) {
+  recorder_.Polygon(ToWmf(points));
+}
 
 void MetafileTarget::FillBox(double x, double y, double width, double height, Rgb colour) {
   PenScope pen(*this, Pen{1, colour});

@@ -36,10 +36,10 @@ const char* StoredLetter(PlotSize size);
 std::optional<PlotSize> PlotSizeFromStored(std::string_view letter);
 
 struct SizeInfo {
-  double side;         // plot frame side, mm
-  double sizeFactor;   // side / 110, held at single precision
-  int32_t text12Width; // width of Text12 and Text13, twips
-  int32_t text4Width;  // width of Text4, twips
+  double side;          // plot frame side, mm
+  double sizeFactor;    // side / 110, held at single precision
+  int32_t text12Width;  // width of Text12 and Text13, twips
+  int32_t text4Width;   // width of Text4, twips
 };
 SizeInfo InfoOf(PlotSize size);
 
@@ -54,26 +54,26 @@ enum class TargetKind { Screen, Metafile, Printer };
 struct PageLayout {
   TargetKind kind = TargetKind::Screen;
   double plotLeft = 20, plotTop = 5, plotRight = 150, plotBottom = 135;
-  double sizeFactor = 1;        // screen: side / 110 at single precision; others 1
+  double sizeFactor = 1;                  // screen: side / 110 at single precision; others 1
   double pxPerMmX = 0, pxPerMmY = 0;      // screen pixels per mm
   double unitPerMmX = 0, unitPerMmY = 0;  // this target's device units per mm
   double pxRatioX = 1, pxRatioY = 1;      // device units per screen pixel (screen: 1)
   std::string fontName = kPlotFontName;
-  int32_t metaExtX = 0, metaExtY = 0;     // metafile window extent, twips
+  int32_t metaExtX = 0, metaExtY = 0;  // metafile window extent, twips
 
   // What the three targets draw differently.
-  double numbersCharW = 6;      // character width of numbers, pixels of the font rule
-  double labelsCharW = 12;      // of the axis labels
+  double numbersCharW = 6;          // character width of numbers, pixels of the font rule
+  double labelsCharW = 12;          // of the axis labels
   bool measuresTextHeight = false;  // printer: each text procedure measures its text height
-  bool filledBoxes = true;      // screen: points and bands as filled boxes, not polygons
-  int pointPenWidth = 2;        // outline pen of a point polygon
-  int bandPenWidth = 0;         // outline pen of a band polygon
-  double meterGap = 4;          // meter bar left = plotRight + meterGap
-  int meterOutlineWidth = 2;    // 0: no outline around the bar
+  bool filledBoxes = true;          // screen: points and bands as filled boxes, not polygons
+  int pointPenWidth = 2;            // outline pen of a point polygon
+  int bandPenWidth = 0;             // outline pen of a band polygon
+  double meterGap = 4;              // meter bar left = plotRight + meterGap
+  int meterOutlineWidth = 2;        // 0: no outline around the bar
   int framePenWidth = 2;
   int linePenWidth = 2;
   int regionPenWidth = 1;
-  int textPenWidth = 0;         // pen selected around text output; 0: none
+  int textPenWidth = 0;  // pen selected around text output; 0: none
   int meterTextPenWidth = 0;
   int32_t deviceLimit = 1 << 24;  // largest |device coordinate| this target takes
 };

@@ -81,7 +81,8 @@ void YlbDrw(const PageLayout& page, const TextArg& a, Target& t);  // "y-axis", 
 void FrmDrw(const PageLayout& page, const core::DataState& d, const PlotControls& c, Target& t);
 
 // The overlay segments 1..nLines, not clipped to the frame.
-void LinDrw(const PageLayout& page, const core::DataState& d, const core::LineSet& lines, Target& t);
+void LinDrw(const PageLayout& page, const core::DataState& d, const core::LineSet& lines,
+            Target& t);
 
 // The Convert Region frame on the screen, page mm at single precision;
 // frameX2 = frameY2 = 0 means that no frame is shown.

@@ -1,10 +1,10 @@
 #include "render/wmf.h"
 
-#include "core/numbers.h"
-
 #include <algorithm>
 #include <cmath>
 #include <stdexcept>
+
+#include "core/numbers.h"
 
 namespace render {
 
@@ -24,10 +24,10 @@ constexpr uint16_t kMetaPolygon = 0x0324;
 constexpr uint16_t kMetaPolyline = 0x0325;
 constexpr uint16_t kMetaTextOut = 0x0521;
 
-constexpr uint16_t kBrushSolid = 0;   // BS_SOLID
+constexpr uint16_t kBrushSolid = 0;  // BS_SOLID
 constexpr int kHeaderWords = 9;
-constexpr int kFaceBytes = 32;        // the face field, its terminating NUL included
-constexpr int kMaxObjects = 65535;    // object indices are 16-bit
+constexpr int kFaceBytes = 32;      // the face field, its terminating NUL included
+constexpr int kMaxObjects = 65535;  // object indices are 16-bit
 
 uint16_t ClampUnsigned(int v, int max) { return static_cast<uint16_t>(std::clamp(v, 0, max)); }
 
@@ -125,10 +125,10 @@ int WmfRecorder::CreateFont(int height, int width, int escapement, int weight,
   PutInt(escapement);
   PutWord(0);  // orientation
   PutInt(weight);
-  PutWord(0);  // italic, underline
+  PutWord(0);                                                         // italic, underline
   PutWord(static_cast<uint16_t>(ClampUnsigned(charSet, 0xFF) << 8));  // strike-out, character set
-  PutWord(0);  // output and clip precision
-  PutWord(0);  // quality, pitch and family
+  PutWord(0);                                                         // output and clip precision
+  PutWord(0);                                                         // quality, pitch and family
   std::string face = FittedFace(faceBytes, charSet);
   face.resize(kFaceBytes, '\0');
   body_.insert(body_.end(), face.begin(), face.end());
@@ -227,7 +227,8 @@ std::vector<uint8_t> WmfRecorder::Finish() {
 
 std::vector<uint8_t> MfPictRecord(int32_t mappingMode, int32_t xExt, int32_t yExt) {
   std::vector<uint8_t> out;
-  for (int32_t v : {mappingMode, xExt, yExt, int32_t{0}}) AppendDword(out, static_cast<uint32_t>(v));
+  for (int32_t v : {mappingMode, xExt, yExt, int32_t{0}})
+    AppendDword(out, static_cast<uint32_t>(v));
   return out;
 }
 
@@ -236,11 +237,13 @@ std::vector<uint8_t> WithPlaceableHeader(const std::vector<uint8_t>& metafile, i
   std::vector<uint8_t> out;
   AppendDword(out, 0x9AC6CDD7u);
   AppendWord(out, 0);  // handle: none in a file
-  for (int16_t v : {int16_t{0}, int16_t{0}, right, bottom}) AppendWord(out, static_cast<uint16_t>(v));
+  for (int16_t v : {int16_t{0}, int16_t{0}, right, bottom})
+    AppendWord(out, static_cast<uint16_t>(v));
   AppendWord(out, unitsPerInch);
   AppendDword(out, 0);
   uint16_t checksum = 0;
-  for (size_t i = 0; i < out.size(); i += 2) checksum ^= static_cast<uint16_t>(out[i] | (out[i + 1] << 8));
+  for (size_t i = 0; i < out.size(); i += 2)
+    checksum ^= static_cast<uint16_t>(out[i] | (out[i + 1] << 8));
   AppendWord(out, checksum);
   out.insert(out.end(), metafile.begin(), metafile.end());
   return out;
@@ -248,7 +251,9 @@ std::vector<uint8_t> WithPlaceableHeader(const std::vector<uint8_t>& metafile, i
 
 std::string ToShiftJisFaceName(std::string_view utf8) {
   // Checked byte for byte against a Shift-JIS converter.
-  static const struct { std::string_view utf8, sjis; } kFaces[] = {
+  static const struct {
+    std::string_view utf8, sjis;
+  } kFaces[] = {
       {"ＭＳ Ｐ明朝", "\x82\x6C\x82\x72\x20\x82\x6F\x96\xBE\x92\xA9"},
       {"ＭＳ Ｐゴシック", "\x82\x6C\x82\x72\x20\x82\x6F\x83\x53\x83\x56\x83\x62\x83\x4E"},
   };

@@ -16,16 +16,20 @@
 
 namespace render {
 
-struct WmfColour { uint8_t r, g, b; };  // stored as the colour value 0x00bbggrr
-struct WmfPoint { int16_t x, y; };      // logical units
+struct WmfColour {
+  uint8_t r, g, b;
+};  // stored as the colour value 0x00bbggrr
+struct WmfPoint {
+  int16_t x, y;
+};  // logical units
 
 // Values of the graphics enumerations the export uses.
-constexpr int kPenSolid = 0;             // pen style PS_SOLID
-constexpr int kBkTransparent = 1;        // background mode TRANSPARENT
-constexpr int kBkOpaque = 2;             // background mode OPAQUE
-constexpr int kDefaultCharset = 1;       // DEFAULT_CHARSET: the reader's code page
-constexpr int kShiftJisCharset = 128;    // SHIFTJIS_CHARSET
-constexpr int32_t kMmAnisotropic = 8;    // mapping mode of the clipboard record
+constexpr int kPenSolid = 0;           // pen style PS_SOLID
+constexpr int kBkTransparent = 1;      // background mode TRANSPARENT
+constexpr int kBkOpaque = 2;           // background mode OPAQUE
+constexpr int kDefaultCharset = 1;     // DEFAULT_CHARSET: the reader's code page
+constexpr int kShiftJisCharset = 128;  // SHIFTJIS_CHARSET
+constexpr int32_t kMmAnisotropic = 8;  // mapping mode of the clipboard record
 
 // The largest count a record can hold (points of one polygon or polyline,
 // bytes of one text): the count fields are 16-bit signed.
@@ -46,8 +50,8 @@ class WmfRecorder {
   // lowest free slot at creation; deleting frees the slot for reuse. A call
   // with a handle that is not live records nothing, so the metafile never
   // refers to an empty slot.
-  int CreatePen(int style, int width, WmfColour c);          // style kPenSolid = 0
-  int CreateBrush(WmfColour c);                               // solid brush (BS_SOLID)
+  int CreatePen(int style, int width, WmfColour c);  // style kPenSolid = 0
+  int CreateBrush(WmfColour c);                      // solid brush (BS_SOLID)
   // A logical font: height and width in logical units, escapement in tenths of
   // a degree (900 = text running upwards); orientation 0, no italic,
   // underline or strike-out, precision, quality and pitch/family 0.
@@ -58,7 +62,7 @@ class WmfRecorder {
                  int charSet = kShiftJisCharset);
   void Select(int handle);
   void Delete(int handle);
-  void SetBkMode(int mode);                                   // kBkTransparent, kBkOpaque
+  void SetBkMode(int mode);  // kBkTransparent, kBkOpaque
   void SetWindowOrg(int x, int y);
   void SetWindowExt(int x, int y);
   // An empty point list records nothing. A polygon of more than kWmfMaxCount

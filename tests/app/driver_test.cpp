@@ -3,7 +3,6 @@
 #include "app/driver.h"
 
 #include <gtest/gtest.h>
-
 #include <sys/resource.h>
 
 #include <cstdlib>
@@ -58,7 +57,7 @@ TEST(Command1, DrawThenConvertThroughTheirCaptions) {
   EXPECT_TRUE(w.host.report.shown.empty());
   // The settings file of the Draw, and the default region it proposes.
   EXPECT_TRUE(std::filesystem::exists(folder.path() + "/Zentu1.pth"));
-  EXPECT_EQ(w.c.region.text25, "10");  // sqrt(400) / 2
+  EXPECT_EQ(w.c.region.text25, "10");       // sqrt(400) / 2
   ASSERT_EQ(w.host.Inverted().size(), 1u);  // the region outline
 
   w.host.shown.clear();
@@ -110,7 +109,8 @@ TEST(Command1, ConvertWithUntouchedBoxesInvertsTheFrameAwayAndBack) {
   w.Click();
   ASSERT_EQ(w.host.Inverted().size(), 2u);
   const render::PageLayout& p = w.m.page;
-  const double x = p.plotLeft + (60 - w.m.data.xMin) * (p.plotRight - p.plotLeft) / (w.m.data.xMax - w.m.data.xMin);
+  const double x = p.plotLeft + (60 - w.m.data.xMin) * (p.plotRight - p.plotLeft) /
+                                    (w.m.data.xMax - w.m.data.xMin);
   EXPECT_FLOAT_EQ(static_cast<float>(w.m.frame.frameX2), static_cast<float>(x));
   // A box that is not a number leaves no frame; the conversion refuses it.
   w.c.region.text21 = "abc";
@@ -188,7 +188,7 @@ TEST(Command1, IjzTurnsTheLinesOffFirst) {
   w.Click();
   EXPECT_EQ(w.c.combo8, 0);
   EXPECT_FALSE(w.c.lineButtonsShown);
-  EXPECT_EQ(w.m.lines.nLines, 0);  // the line file was not read
+  EXPECT_EQ(w.m.lines.nLines, 0);     // the line file was not read
   EXPECT_EQ(w.c.region.text21, "2");  // lattice positions, as integers
   EXPECT_EQ(w.c.region.text25, "2");
 }

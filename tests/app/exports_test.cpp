@@ -26,7 +26,8 @@ using testing_support::TempFolder;
 class FakeDesk : public app::ExportDesk {
  public:
   explicit FakeDesk(const app::MainState& m, const FakeHost& h) : m_(m), h_(h) {}
-  bool PutMetafile(const core::DataState&, const core::LineSet&, const render::PlotControls& c) override {
+  bool PutMetafile(const core::DataState&, const core::LineSet&,
+                   const render::PlotControls& c) override {
     calls.push_back("metafile");
     linesOn = c.linesOn;
     if (outOfMemory) throw std::bad_alloc();
@@ -124,7 +125,8 @@ TEST(Exports, ConvertAfterAnExportPlacesTheFrameOnTheScreenPlot) {
     TempFolder folder;
     Drawn d(folder, "サイズ Ｃ");
     const render::RegionFrame drawn = d.m.frame;
-    print ? app::Command9_Click(d.c, d.m, d.host, d.desk) : app::Command5_Click(d.c, d.m, d.host, d.desk);
+    print ? app::Command9_Click(d.c, d.m, d.host, d.desk)
+          : app::Command5_Click(d.c, d.m, d.host, d.desk);
     ASSERT_NE(d.m.page.kind, render::TargetKind::Screen);
     const app::ConvertResult r = app::Convert(d.c, d.m, d.host);
     EXPECT_TRUE(r.written) << print;
@@ -150,7 +152,7 @@ TEST(Exports, BitMapCopiesThePictureWithoutTheFrameAndPutsItBack) {
   EXPECT_FALSE(app::FrameShown(d.desk.frameAtPut));  // no frame while copied
   EXPECT_EQ(d.desk.invertsAtPut, 1u);                // the frame erased first
   const auto inverted = d.host.Inverted();
-  ASSERT_EQ(inverted.size(), 2u);                    // and drawn again after
+  ASSERT_EQ(inverted.size(), 2u);  // and drawn again after
   EXPECT_EQ(inverted[1].points[0].x, frame.frameX1);
   EXPECT_EQ(inverted[1].points[1].y, frame.frameY2);
   EXPECT_EQ(d.m.frame.frameX2, frame.frameX2);
@@ -188,7 +190,12 @@ TEST(Exports, APrintThatFailsSaysWhyAndPutsTheCaptionBack) {
   } cases[] = {
       {"no printer", "", "4", PrintOutcome::NoPrinter, {"print"}, {Msg::NoPrinter}},
       {"job refused", "", "4", PrintOutcome::Refused, {"print"}, {Msg::PrintFailed}},
-      {"header size not a number", "survey", "abc", PrintOutcome::Printed, {}, {Msg::HeaderSizeInvalid}},
+      {"header size not a number",
+       "survey",
+       "abc",
+       PrintOutcome::Printed,
+       {},
+       {Msg::HeaderSizeInvalid}},
       {"header size zero", "survey", "0", PrintOutcome::Printed, {}, {Msg::HeaderSizeInvalid}},
   };
   for (const auto& k : cases) {
@@ -207,7 +214,7 @@ TEST(Exports, APrintThatFailsSaysWhyAndPutsTheCaptionBack) {
       EXPECT_EQ(d.c.command9, before) << k.what;
       EXPECT_EQ(d.host.busyChanges.size() % 2, 0u) << k.what;  // the pointer is back
       EXPECT_EQ(d.m.frame.frameX2, frame.frameX2) << k.what;
-      EXPECT_TRUE(d.host.painted.empty()) << k.what;            // the plot is left alone
+      EXPECT_TRUE(d.host.painted.empty()) << k.what;  // the plot is left alone
       if (k.outcome == PrintOutcome::NoPrinter || k.calls.empty()) {
         EXPECT_EQ(d.m.page.plotRight, screen.plotRight) << k.what;
       }

@@ -1,11 +1,10 @@
 // Start-up of the main window and its settings file "Zentu1.pth": the first
 // start, the round trip of the nineteen lines, the partial files, and the
 // per-user plot size with its button.
-#include "app/settings_file.h"
-
 #include <gtest/gtest.h>
 
 #include "app/options.h"
+#include "app/settings_file.h"
 #include "tests/app/fake_host.h"
 #include "tests/support/fixtures.h"
 
@@ -48,9 +47,15 @@ TEST(FormLoad, FirstStartGreetsAndTakesTheSamples) {
 }
 
 TEST(FormLoad, TheStoredSizeIsLaidOutBeforeAnythingElse) {
-  const struct { const char* stored; const char* caption; double right; } cases[] = {
-      {"0", "サイズ Ａ", 150}, {"a", "サイズ Ａ", 150}, {"b", "サイズ Ｂ", 140},
-      {"c", "サイズ Ｃ", 130}, {"x", "サイズ Ａ", 150}};
+  const struct {
+    const char* stored;
+    const char* caption;
+    double right;
+  } cases[] = {{"0", "サイズ Ａ", 150},
+               {"a", "サイズ Ａ", 150},
+               {"b", "サイズ Ｂ", 140},
+               {"c", "サイズ Ｃ", 130},
+               {"x", "サイズ Ａ", 150}};
   for (const auto& k : cases) {
     TempFolder folder;
     Started s;
@@ -100,7 +105,8 @@ TEST(SettingsFile, PartialAndBadLinesKeepWhatTheyCannotSet) {
   TempFolder folder;
   // Eight lines, manual meter: its boxes get their defaults; Combo6, the x/y
   // boxes and Combo8 are not touched.
-  folder.Write("Zentu1.pth", "/\r\n" + folder.path() + "\r\n\r\nd.dat\r\ng.dat\r\nl.dat\r\n 1 \r\n 1 \r\n");
+  folder.Write("Zentu1.pth",
+               "/\r\n" + folder.path() + "\r\n\r\nd.dat\r\ng.dat\r\nl.dat\r\n 1 \r\n 1 \r\n");
   Started s;
   s.c.combo6 = 1;  // as if chosen before
   s.Load(folder.path());
@@ -115,14 +121,15 @@ TEST(SettingsFile, PartialAndBadLinesKeepWhatTheyCannotSet) {
   EXPECT_FALSE(s.c.text13Shown);  // hidden at start-up, never shown again
 
   // Eleven lines: Combo6 back to 自動 and the x boxes' defaults.
-  folder.Write("Zentu1.pth", "/\r\n/nowhere/at/all\r\n*.txt\r\nd\r\ng\r\nl\r\n 7 \r\n1.5\r\n\r\n\r\n5\r\n");
+  folder.Write("Zentu1.pth",
+               "/\r\n/nowhere/at/all\r\n*.txt\r\nd\r\ng\r\nl\r\n 7 \r\n1.5\r\n\r\n\r\n5\r\n");
   Started t;
   t.c.folder = "kept";
   t.c.combo6 = 1;
   t.Load(folder.path());
-  EXPECT_EQ(t.c.folder, "kept");       // a folder that is gone
-  EXPECT_EQ(t.c.combo1, 0);            // an index outside the list
-  EXPECT_EQ(t.c.combo2, 0);            // not a whole number
+  EXPECT_EQ(t.c.folder, "kept");  // a folder that is gone
+  EXPECT_EQ(t.c.combo1, 0);       // an index outside the list
+  EXPECT_EQ(t.c.combo2, 0);       // not a whole number
   EXPECT_FALSE(t.c.meterBoxesShown);
   EXPECT_EQ(t.c.combo6, 0);
   EXPECT_FALSE(t.c.axisBoxesShown);

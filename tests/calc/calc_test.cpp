@@ -52,7 +52,13 @@ TEST(CalcText, EveryOperationOnSmallGrids) {
       {0, 3, 2, 1, -1, k3x2, kB3x2, {10, 10, 13, 17, 27, 22.5}},  // the defaults: A − B
       {1, 3, 2, 2, 99, k3x2, kB3x2, {22, 48, 0, 168, -220, 23}},
       {2, 3, 2, 2, 99, k3x2, kB3x2, {22, 12, 2600000, 10.5, -8.8, 92}},  // B = 0: A·(a·100000)
-      {3, 3, 2, ln, 1, {1, -2, 3, 0.5, -1, 2}, {},
+      {3,
+       3,
+       2,
+       ln,
+       1,
+       {1, -2, 3, 0.5, -1, 2},
+       {},
        {2 * std::log(2.0), 0, 2 * std::log(4.0), 2 * std::log(1.5), -200000, 2 * std::log(3.0)}},
       {4, 3, 2, 2, -3, k3x2, {}, {19, 21, 23, 39, 41, 43}},
       {5, 3, 3, 1, 0, k3x3, {}, {11, 21, 31, 12, 22, 32, 13, 23, 33}},
@@ -102,8 +108,9 @@ TEST(CalcText, ProfilesAlongColumnsAndRows) {
   // The abscissa is a + (j − 1)·b, not a sum of steps (which gives
   // 0.69999999999999996 at the fourth point).
   const std::vector<double> column = {7, 7, 7, 7};
-  EXPECT_EQ(calc::CalcText(Op(10, 1, 4, 0.1, 0.2), column, {}, 17),
-            "4\r\n0.10000000000000001 7\r\n0.30000000000000004 7\r\n0.5 7\r\n0.70000000000000007 7\r\n");
+  EXPECT_EQ(
+      calc::CalcText(Op(10, 1, 4, 0.1, 0.2), column, {}, 17),
+      "4\r\n0.10000000000000001 7\r\n0.30000000000000004 7\r\n0.5 7\r\n0.70000000000000007 7\r\n");
 }
 
 TEST(CalcText, MirrorsAndTransposesUndoThemselves) {
@@ -131,7 +138,7 @@ TEST(CalcText, MirrorsAndTransposesUndoThemselves) {
 TEST(CalcText, ResultsBeyondTheDoubleRangeGiveNothing) {
   const std::vector<double> big(3, 1e300), zero(3, 0);
   EXPECT_FALSE(calc::CalcText(Op(4, 3, 1, 1e10, 0), big, {}));
-  EXPECT_FALSE(calc::CalcText(Op(2, 3, 1, 1e300, 0), big, zero));  // the substitute overflows
+  EXPECT_FALSE(calc::CalcText(Op(2, 3, 1, 1e300, 0), big, zero));     // the substitute overflows
   EXPECT_FALSE(calc::CalcText(Op(11, 3, 1, 1e308, 1e308), big, {}));  // the abscissa
   EXPECT_TRUE(calc::CalcText(Op(4, 3, 1, 1, 0), big, {}));
 }

@@ -32,7 +32,8 @@ using testing_support::TempFolder;
 class RecordingLinks : public platform::WindowLinks {
  public:
   void OpenChecker(int caller, QLineEdit* box) override {
-    calls.push_back("OpenChecker " + std::to_string(caller) + " " + box->objectName().toStdString());
+    calls.push_back("OpenChecker " + std::to_string(caller) + " " +
+                    box->objectName().toStdString());
   }
   void ShowMain() override { calls.push_back("ShowMain"); }
   void ShowHelp() override { calls.push_back("ShowHelp"); }
@@ -92,7 +93,8 @@ struct Window {
     const auto items = list->findItems(QString::fromUtf8(name), Qt::MatchExactly);
     ASSERT_EQ(items.size(), 1) << name;
     list->scrollToItem(items[0]);
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(items[0]).center());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(items[0]).center());
   }
   void ClickBox(const char* name) const { QTest::mouseClick(Box(name), Qt::LeftButton); }
   // Picks a file as A ("Text11") or B ("Text12").
@@ -109,10 +111,11 @@ TEST(CalcWindowUi, ControlsUnderTheirDesignNamesWithTheLoadDefaults) {
   calc::CalcWindow& w = t.Open();
   EXPECT_EQ(w.objectName(), QStringLiteral("Form2"));
   EXPECT_EQ(w.windowTitle(), QString::fromUtf8("Ｃａｌｃｕｌａｔｉｏｎ"));
-  for (const char* name : {"Combo1", "Text11", "Text12", "Text13", "Text2", "Text3", "Text4", "Text5",
-                           "Text21", "Text22", "Option1", "Option2", "Command1", "Command11", "Command12",
-                           "Command13", "Command15", "Drive1", "Dir1", "File1", "Text1", "Command6",
-                           "Command4", "Command3", "Command2"}) {
+  for (const char* name :
+       {"Combo1",    "Text11",    "Text12",    "Text13",  "Text2",   "Text3",    "Text4",
+        "Text5",     "Text21",    "Text22",    "Option1", "Option2", "Command1", "Command11",
+        "Command12", "Command13", "Command15", "Drive1",  "Dir1",    "File1",    "Text1",
+        "Command6",  "Command4",  "Command3",  "Command2"}) {
     auto* c = t.Get<QWidget>(name);
     ASSERT_NE(c, nullptr);
     EXPECT_EQ(c->accessibleDescription(), QString::fromLatin1(name));
@@ -185,7 +188,8 @@ TEST(CalcWindowUi, ChecksRefuseBeforeAnythingIsWritten) {
   t.Pick("Text12", t.data.path(), "sq.dat");
   t.Get<QComboBox>("Combo1")->setCurrentIndex(0);
   t.Click("Command1");  // sizes differ
-  EXPECT_EQ(t.report.shown, (std::vector{Msg::CalcABNotSet, Msg::CalcNotSquare, Msg::CalcSizeMismatch}));
+  EXPECT_EQ(t.report.shown,
+            (std::vector{Msg::CalcABNotSet, Msg::CalcNotSquare, Msg::CalcSizeMismatch}));
   EXPECT_FALSE(std::filesystem::exists(t.data.path() + "/Cal#.dat"));
   EXPECT_FALSE(std::filesystem::exists(t.home.path() + "/Zentu2.pth"));
 }
@@ -202,7 +206,7 @@ TEST(CalcWindowUi, AReadErrorShowsTheSizesReadThenItsMessage) {
   EXPECT_EQ(nx, QStringLiteral("1"));
   EXPECT_EQ(ny, QStringLiteral("2"));
   EXPECT_EQ(t.Text("Text12"), FromPath(t.data.path() + "/count2.dat"));  // the path stays
-  EXPECT_EQ(t.w->grids().gridB, (std::vector<double>{1, 2, 3, 4}));    // the grid is kept
+  EXPECT_EQ(t.w->grids().gridB, (std::vector<double>{1, 2, 3, 4}));      // the grid is kept
   // Size fields typed to pass the size check do not make a run read past a
   // grid: it is refused.
   t.Pick("Text11", t.data.path(), "sq.dat");
@@ -224,7 +228,8 @@ TEST(CalcWindowUi, ARunShowsItsBusyCaptionAndWritesTheSettingsFirst) {
   bool busyPointer = false, settingsThere = false;
   t.report.snapshot = [&] {
     caption = t.Get<QPushButton>("Command1")->text();
-    busyPointer = QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::WaitCursor;
+    busyPointer =
+        QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::WaitCursor;
     settingsThere = std::filesystem::exists(t.home.path() + "/Zentu2.pth");
   };
   t.Click("Command1");
@@ -236,7 +241,8 @@ TEST(CalcWindowUi, ARunShowsItsBusyCaptionAndWritesTheSettingsFirst) {
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);
   EXPECT_FALSE(std::filesystem::exists(t.data.path() + "/Cal#.dat"));
   const std::string drive = platform::ToPath(t.Get<platform::DriveList>("Drive1")->drive());
-  EXPECT_EQ(ReadFile(t.home.path() + "/Zentu2.pth"), drive + "\r\n" + t.data.path() + "\r\nline*.dat\r\n4\r\n");
+  EXPECT_EQ(ReadFile(t.home.path() + "/Zentu2.pth"),
+            drive + "\r\n" + t.data.path() + "\r\nline*.dat\r\n4\r\n");
 }
 
 TEST(CalcWindowUi, SettingsFileRestoredAtLoadAndAfterTheCloseBox) {
@@ -260,7 +266,8 @@ TEST(CalcWindowUi, SettingsFileRestoredAtLoadAndAfterTheCloseBox) {
   EXPECT_FALSE(t.Text("Text11").isEmpty());
   t.Box("Text21")->setText(QStringLiteral("5"));
   // Two lines only: drive and folder; the pattern and the operation default.
-  ASSERT_TRUE(core::WriteFileReplacing(t.home.path() + "/Zentu2.pth", "/\r\n" + t.other.path() + "\r\n"));
+  ASSERT_TRUE(
+      core::WriteFileReplacing(t.home.path() + "/Zentu2.pth", "/\r\n" + t.other.path() + "\r\n"));
   w.close();
   EXPECT_EQ(t.links.calls, (std::vector<std::string>{"ShowMain", "ShowMain"}));
   EXPECT_FALSE(w.Loaded());
@@ -279,8 +286,9 @@ TEST(CalcWindowUi, ButtonsThatReachTheOtherWindows) {
   Window t;
   t.Open();
   for (const char* b : {"Command11", "Command12", "Command13", "Command4", "Command2"}) t.Click(b);
-  EXPECT_EQ(t.links.calls, (std::vector<std::string>{"OpenChecker 211 Text11", "OpenChecker 212 Text12",
-                                                     "OpenChecker 213 Text13", "ShowHelp", "Quit"}));
+  EXPECT_EQ(t.links.calls,
+            (std::vector<std::string>{"OpenChecker 211 Text11", "OpenChecker 212 Text12",
+                                      "OpenChecker 213 Text13", "ShowHelp", "Quit"}));
   EXPECT_EQ(t.wide.checkerCaller, 0);  // set by the checker's opening, not here
 }
 

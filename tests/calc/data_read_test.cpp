@@ -26,7 +26,11 @@ TEST(CalcDataRead, ReadsGridsAndRefusesBadFiles) {
     std::vector<double> grid;  // what the grid holds afterwards
   } cases[] = {
       {"2 2\r\n10\r\n20\r\n30\r\n40\r\n99\r\n", ReadStatus::Ok, "2", "2", {10, 20, 30, 40}},
-      {"3 1\n-1.5E+02,,  ,\t2\n.5", ReadStatus::Ok, "3", "1", {-150, 2, 0.5}},  // runs of separators
+      {"3 1\n-1.5E+02,,  ,\t2\n.5",
+       ReadStatus::Ok,
+       "3",
+       "1",
+       {-150, 2, 0.5}},  // runs of separators
       {"+3 01\r\n1 2 3", ReadStatus::Ok, "3", "1", {1, 2, 3}},
       {"1 2\r\n1\r\n2\r\n", ReadStatus::CountError, "1", "2", kOld},  // nx·ny = 2
       {"-2 -3\r\n1 2 3 4 5 6", ReadStatus::CountError, "-2", "-3", kOld},
@@ -52,9 +56,10 @@ TEST(CalcDataRead, ReadsGridsAndRefusesBadFiles) {
     EXPECT_EQ(r.nxText, c.nx) << c.bytes;
     EXPECT_EQ(r.nyText, c.ny) << c.bytes;
     EXPECT_EQ(grid, c.grid) << c.bytes;
-    const std::vector<Msg> shown = c.status == ReadStatus::Ok           ? std::vector<Msg>{}
-                                   : c.status == ReadStatus::CountError ? std::vector{Msg::DataCountInvalid}
-                                                                        : std::vector{Msg::DataInvalid};
+    const std::vector<Msg> shown = c.status == ReadStatus::Ok ? std::vector<Msg>{}
+                                   : c.status == ReadStatus::CountError
+                                       ? std::vector{Msg::DataCountInvalid}
+                                       : std::vector{Msg::DataInvalid};
     EXPECT_EQ(report.shown, shown) << c.bytes;
     EXPECT_LT(grid.capacity(), 100u) << c.bytes;
   }
@@ -85,11 +90,14 @@ TEST(CalcDataRead, EmptyOrUnreadablePathKeepsTheGrid) {
   g.gridB = kOld;
   core::DataState main;
   core::RecordingReporter report;
-  EXPECT_EQ(calc::DataRead(calc::Target::B, "", g, main, report).status, ReadStatus::FileNotSpecified);
+  EXPECT_EQ(calc::DataRead(calc::Target::B, "", g, main, report).status,
+            ReadStatus::FileNotSpecified);
   EXPECT_EQ(calc::DataRead(calc::Target::B, folder.path() + "/none.dat", g, main, report).status,
             ReadStatus::CannotOpen);
-  EXPECT_EQ(calc::DataRead(calc::Target::B, folder.path(), g, main, report).status, ReadStatus::CannotOpen);
-  EXPECT_EQ(report.shown, (std::vector{Msg::FileNotSpecified, Msg::FileCannotOpen, Msg::FileCannotOpen}));
+  EXPECT_EQ(calc::DataRead(calc::Target::B, folder.path(), g, main, report).status,
+            ReadStatus::CannotOpen);
+  EXPECT_EQ(report.shown,
+            (std::vector{Msg::FileNotSpecified, Msg::FileCannotOpen, Msg::FileCannotOpen}));
   EXPECT_EQ(g.gridB, kOld);
   const std::string path = folder.Write("a.dat", "3 1\r\n4 5 6\r\n");
   EXPECT_EQ(calc::DataRead(calc::Target::A, path, g, main, report).status, ReadStatus::Ok);

@@ -18,7 +18,7 @@ TEST(CalcSettings, PartialFilesSetOnlyTheLinesTheyHold) {
       {"/\n/home/u\nline*.dat\n 11 \n", "/", "/home/u", "line*.dat", 11},  // LF ends, blanks
       {"/\r\n/home/u\r\n", "/", "/home/u", std::nullopt, std::nullopt},
       {"/\r\n/home/u", "/", "/home/u", std::nullopt, std::nullopt},  // last line without its end
-      {"/\r\n/home/u\r\n\r\n3", "/", "/home/u", "*.dat", 3},        // empty pattern
+      {"/\r\n/home/u\r\n\r\n3", "/", "/home/u", "*.dat", 3},         // empty pattern
       {"\r\n", "", std::nullopt, std::nullopt, std::nullopt},
       {"/\r\n/\r\n*.dat\r\n12\r\n", "/", "/", "*.dat", std::nullopt},  // no such operation
       {"/\r\n/\r\n*.dat\r\n2.5\r\n", "/", "/", "*.dat", std::nullopt},
@@ -38,7 +38,8 @@ TEST(CalcSettings, WrittenFileReadsBack) {
   testing_support::TempFolder folder;
   EXPECT_FALSE(calc::ReadCalcSettings(folder.path()));
   ASSERT_TRUE(calc::WriteCalcSettings(folder.path(), "/", "/data/x y", "line*.dat", 10));
-  EXPECT_EQ(testing_support::ReadFile(folder.path() + "/Zentu2.pth"), "/\r\n/data/x y\r\nline*.dat\r\n10\r\n");
+  EXPECT_EQ(testing_support::ReadFile(folder.path() + "/Zentu2.pth"),
+            "/\r\n/data/x y\r\nline*.dat\r\n10\r\n");
   const auto s = calc::ReadCalcSettings(folder.path());
   ASSERT_TRUE(s);
   EXPECT_EQ(s->folder, "/data/x y");

@@ -13,7 +13,9 @@
 // main window's input box code.
 class RecordingLinks : public platform::WindowLinks {
  public:
-  QLineEdit* PathBox(int caller) override { return caller == platform::kMainInput ? &box : nullptr; }
+  QLineEdit* PathBox(int caller) override {
+    return caller == platform::kMainInput ? &box : nullptr;
+  }
   void RefreshFileLists() override { ++refreshes; }
   void SetLineFile(const std::string& path) override { lineFiles.push_back(path); }
 

@@ -50,7 +50,9 @@ class CheckerWindowTest : public testing::Test {
   void Click(const char* name) { Control<QPushButton>(name)->click(); }
   bool Shown(const char* name) { return !Control<QWidget>(name)->isHidden(); }
   bool EditButtonsShown() { return Shown("Command1") && Shown("Command3") && Shown("Command5"); }
-  bool EditButtonsHidden() { return !Shown("Command1") && !Shown("Command3") && !Shown("Command5"); }
+  bool EditButtonsHidden() {
+    return !Shown("Command1") && !Shown("Command3") && !Shown("Command5");
+  }
   QString Text() { return Control<QPlainTextEdit>("RichTextBox1")->toPlainText(); }
   void Type(QWidget* w, int key, const QString& text = {}) {
     QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
@@ -197,7 +199,8 @@ TEST_F(CheckerWindowTest, SaveOverAnotherFileOnlyOnYesAndListsAreReadEitherWay) 
 }
 
 TEST_F(CheckerWindowTest, RenameMovesTheOpenedFileNotTheOneTheBoxNamesNow) {
-  const std::string a = folder_.Write("a.dat", "A\r\n"), other = folder_.Write("other.dat", "O\r\n");
+  const std::string a = folder_.Write("a.dat", "A\r\n"),
+                    other = folder_.Write("other.dat", "O\r\n");
   fs::create_directory(folder_.path() + "/sub");
   Open(a);
   links_.box.setText(FromPath(other));  // the main window chose another file meanwhile
@@ -234,8 +237,9 @@ TEST_F(CheckerWindowTest, FailedSaveKeepsTheTextTheFilesAndTheButtons) {
 TEST_F(CheckerWindowTest, FilesSavedUneditedKeepTheirBytes) {
   const std::string cases[] = {
       "x,\x83\x66\x81\x5B\x83\x5E\r\n\x92\x6C\r\n",  // CP932
-      "\xEF\xBB\xBF" "a\xEF\xBB\xBF\r\nb\r\n",        // UTF-8 with its byte order mark, and one inside
-      "a\r\n\r\n\t\x01 \xC2\xA0\r\n",                 // empty line, controls, no-break space
+      "\xEF\xBB\xBF"
+      "a\xEF\xBB\xBF\r\nb\r\n",        // UTF-8 with its byte order mark, and one inside
+      "a\r\n\r\n\t\x01 \xC2\xA0\r\n",  // empty line, controls, no-break space
       std::string("nul\0inside\r\n", 12),
       "",
   };
@@ -321,9 +325,10 @@ TEST_F(CheckerWindowTest, NewFolderIsMadeInTheFolderListsFolderOrReported) {
   report_.inputs = {"sub", "sub", std::nullopt, "", "a.dat", "missing/x"};
   for (int i = 0; i < 6; ++i) Click("Command7");
   EXPECT_TRUE(fs::is_directory(folder_.path() + "/sub"));
-  EXPECT_EQ(report_.shown, (std::vector{Msg::NewFolderName, Msg::NewFolderName, Msg::FolderExists,
-                                        Msg::NewFolderName, Msg::NewFolderName, Msg::NewFolderName,
-                                        Msg::FolderExists, Msg::NewFolderName, Msg::FolderNotMade}));
+  EXPECT_EQ(report_.shown,
+            (std::vector{Msg::NewFolderName, Msg::NewFolderName, Msg::FolderExists,
+                         Msg::NewFolderName, Msg::NewFolderName, Msg::NewFolderName,
+                         Msg::FolderExists, Msg::NewFolderName, Msg::FolderNotMade}));
   EXPECT_EQ(report_.args.front(), std::vector<std::string>{"新しいフォルダ"});
   EXPECT_EQ(QDir::currentPath(), FromPath(folder_.path() + "/sub"));
 }
@@ -341,9 +346,9 @@ TEST_F(CheckerWindowTest, PrintsTheDatedHeadingAndTheTextAndLeavesTheTextAsItWas
   // the PDF's text does not keep.
   const std::string printed = ReadFile(txt);
   size_t at = 0;
-  for (const std::string& piece : {std::string("2024/03/05"), std::string("07:08:09"),
-                                   folder_.path() + "/p.dat", std::string("first line"),
-                                   std::string("second line")}) {
+  for (const std::string& piece :
+       {std::string("2024/03/05"), std::string("07:08:09"), folder_.path() + "/p.dat",
+        std::string("first line"), std::string("second line")}) {
     at = printed.find(piece, at);
     ASSERT_NE(at, std::string::npos) << piece << " in " << printed;
   }

@@ -36,20 +36,31 @@ TEST(NormaliseLineBreaks, CutsAtEveryBreakAndJoinsWithCrLf) {
 }
 
 TEST(IsNormalised, SaysWhetherNormalisingChangesAnything) {
-  const char* texts[] = {"",       "a",      "a\r\nb",  "\r\n\r\n", "a\nb", "a\rb",  "a\r",
-                         "\na",    "\n\r",   "\r\r\n", "\r\n\n",   "x\r\n", "\r\n\r"};
+  const char* texts[] = {"",    "a",    "a\r\nb", "\r\n\r\n", "a\nb",  "a\rb",  "a\r",
+                         "\na", "\n\r", "\r\r\n", "\r\n\n",   "x\r\n", "\r\n\r"};
   for (const char* t : texts) EXPECT_EQ(checker::IsNormalised(t), NormaliseLineBreaks(t) == t) << t;
 }
 
 TEST(EditorText, MarksLoneLfsAndGroupsLinesInBlocks) {
   EXPECT_EQ(EditorText("a\r\nb\nc", 1), "a\nb\xE2\x86\xB5\nc");
-  EXPECT_EQ(EditorText("a\r\nb\r\nc\r\nd", 2), "a\xE2\x80\xA8" "b\nc\xE2\x80\xA8" "d");
+  EXPECT_EQ(EditorText("a\r\nb\r\nc\r\nd", 2),
+            "a\xE2\x80\xA8"
+            "b\nc\xE2\x80\xA8"
+            "d");
   EXPECT_EQ(EditorText("", 3), "");
 }
 
 TEST(EditorText, ComesBackAsTheSameFileText) {
-  const char* texts[] = {"", "a", "a\r\nb", "a\nb", "\n", "\r\n", "a\n\r\n\nb\r\n", "\r\n\r\nx\n",
-                         "x\n\n\n", "\xE3\x81\x82\r\n\xE2\x86\x92\n"};
+  const char* texts[] = {"",
+                         "a",
+                         "a\r\nb",
+                         "a\nb",
+                         "\n",
+                         "\r\n",
+                         "a\n\r\n\nb\r\n",
+                         "\r\n\r\nx\n",
+                         "x\n\n\n",
+                         "\xE3\x81\x82\r\n\xE2\x86\x92\n"};
   for (const char* t : texts) {
     for (const int32_t perBlock : {1, 2, 3, 7}) {
       const std::string editor = EditorText(t, perBlock);
@@ -62,8 +73,13 @@ TEST(EditorText, ComesBackAsTheSameFileText) {
 TEST(EditorText, BreaksTypedInTheEditorAreCrLfAndAMarkAloneIsALoneLf) {
   // A paragraph break or a line separator typed by the user, and a mark
   // whose break was deleted.
-  EXPECT_EQ(FileText("a\xE2\x80\xA9" "b\xE2\x80\xA8" "c"), "a\r\nb\r\nc");
-  EXPECT_EQ(FileText("a\xE2\x86\xB5" "b"), "a\nb");
+  EXPECT_EQ(FileText("a\xE2\x80\xA9"
+                     "b\xE2\x80\xA8"
+                     "c"),
+            "a\r\nb\r\nc");
+  EXPECT_EQ(FileText("a\xE2\x86\xB5"
+                     "b"),
+            "a\nb");
 }
 
 TEST(EditorText, NormalisingChangesOnlyTheBreaks) {
@@ -86,7 +102,8 @@ TEST(LinesPerBlock, KeepsTheEditorUnderFiftyThousandBlocks) {
 
 TEST(EditorShowsFaithfully, RefusesTheCharactersTheEditorTakesForBreaks) {
   EXPECT_TRUE(checker::EditorShowsFaithfully("a\r\nb\n\xE3\x81\x82\t\x01"));
-  for (const char* taken : {"\xE2\x86\xB5", "\xE2\x80\xA8", "\xE2\x80\xA9", "\xEF\xB7\x90", "\xEF\xB7\x91"})
+  for (const char* taken :
+       {"\xE2\x86\xB5", "\xE2\x80\xA8", "\xE2\x80\xA9", "\xEF\xB7\x90", "\xEF\xB7\x91"})
     EXPECT_FALSE(checker::EditorShowsFaithfully(std::string("x") + taken + "x")) << taken;
   // U+FEFF only where the editor drops it: at the start.
   EXPECT_FALSE(checker::EditorShowsFaithfully("\xEF\xBB\xBFx"));

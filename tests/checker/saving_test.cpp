@@ -103,7 +103,9 @@ TEST(SaveText, ReadOnlyFolderLeavesEveryFileAsItWas) {
   }
   EXPECT_EQ(ReadFile(kept), "K");
   EXPECT_FALSE(fs::exists(folder.path() + "/locked/new.dat"));
-  EXPECT_EQ(std::distance(fs::directory_iterator(folder.path() + "/locked"), fs::directory_iterator()), 1);
+  EXPECT_EQ(
+      std::distance(fs::directory_iterator(folder.path() + "/locked"), fs::directory_iterator()),
+      1);
 }
 
 TEST(SaveText, FullDiskLeavesTheOldFileWhole) {

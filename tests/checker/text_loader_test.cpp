@@ -60,7 +60,8 @@ TEST(ReadTextLines, AsksOnceRightAfterTheTenThousandthLine) {
   };
   for (const auto& c : cases) {
     std::string bytes;
-    for (int i = 1; i <= c.lines; ++i) bytes += std::to_string(i) + (i < c.lines || c.crlfAtEnd ? "\r\n" : "");
+    for (int i = 1; i <= c.lines; ++i)
+      bytes += std::to_string(i) + (i < c.lines || c.crlfAtEnd ? "\r\n" : "");
     core::RecordingReporter report;
     report.answers.assign(c.answers.begin(), c.answers.end());
     const Lines lines = Read(bytes, report);
@@ -80,7 +81,8 @@ TEST(JoinLines, GivesThePlainJoinForEverySize) {
     for (size_t i = 0; i < n; ++i) {
       // Empty lines and lines of many lengths, so that a piece in the wrong
       // place shows.
-      lines.push_back(i % 5 == 3 ? "" : std::to_string(i * 7919 % 1000003) + std::string(i % 11, 'x'));
+      lines.push_back(i % 5 == 3 ? ""
+                                 : std::to_string(i * 7919 % 1000003) + std::string(i % 11, 'x'));
       if (i > 0) plain += "\r\n";
       plain += lines.back();
     }
@@ -103,7 +105,11 @@ TEST(LoadText, DecodesUtf8AsItIsAndOtherBytesAsCp932) {
       // Bytes that neither reads.
       {"ok\xFF", "ok\xEF\xBF\xBD", checker::Encoding::Utf8, false},
       // U+2028 in the file: the editor would take it for a break.
-      {"a\xE2\x80\xA8" "b", "a\xE2\x80\xA8" "b", checker::Encoding::Utf8, false},
+      {"a\xE2\x80\xA8"
+       "b",
+       "a\xE2\x80\xA8"
+       "b",
+       checker::Encoding::Utf8, false},
   };
   for (const auto& c : cases) {
     core::RecordingReporter report;

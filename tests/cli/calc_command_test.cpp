@@ -16,7 +16,9 @@ using testing_support::Outcome;
 using testing_support::ReadFile;
 using testing_support::TempFolder;
 
-Outcome Calc(const std::vector<std::string>& args) { return testing_support::RunCommand(cli::RunCalc, args); }
+Outcome Calc(const std::vector<std::string>& args) {
+  return testing_support::RunCommand(cli::RunCalc, args);
+}
 
 std::string Line(core::Msg m) { return core::MessageLine(m) + "\n"; }
 
@@ -50,9 +52,10 @@ TEST(CalcCommand, BoxTextsVerbatimDigitsAndOutput) {
   // Blanks around a number are that number; 17 digits write every bit.
   r = Calc({"4", f.a, "--a", " 0.1 ", "--b", "0.2", "--digits", "17", "-o", out});
   EXPECT_EQ(r.code, cli::kOk) << r.err;
-  EXPECT_EQ(ReadFile(out),
-            "3 2\r\n1.3\r\n1.4000000000000001\r\n1.5\r\n2.3000000000000003\r\n2.4000000000000004\r\n"
-            "2.5000000000000004\r\n");
+  EXPECT_EQ(
+      ReadFile(out),
+      "3 2\r\n1.3\r\n1.4000000000000001\r\n1.5\r\n2.3000000000000003\r\n2.4000000000000004\r\n"
+      "2.5000000000000004\r\n");
   // Profiles need only A.
   r = Calc({"11", f.square, "--a", "0", "--b", "2", "-o", out});
   EXPECT_EQ(r.code, cli::kOk) << r.err;
@@ -79,7 +82,7 @@ TEST(CalcCommand, FirstMessageOnlyAndNothingWritten) {
       {{"4", f.count2}, core::Msg::DataCountInvalid},
       {{"0", f.cut, f.b}, core::Msg::DataInvalid},
       {{"0", f.a, f.count2}, core::Msg::DataCountInvalid},  // A is read before the checks
-      {{"8", f.a, f.cut}, core::Msg::DataInvalid},           // B is read when given
+      {{"8", f.a, f.cut}, core::Msg::DataInvalid},          // B is read when given
       {{"4", f.a, "--a", "1E+308", "--b", "1E+308"}, core::Msg::CalcOverflow},
   };
   for (const auto& c : cases) {
@@ -93,10 +96,19 @@ TEST(CalcCommand, FirstMessageOnlyAndNothingWritten) {
 
 TEST(CalcCommand, WrongUsage) {
   Files f;
-  for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
-           {}, {"0"}, {"12", f.a}, {"-1", f.a}, {"x", f.a}, {"1.0", f.a}, {"0", f.a, f.b, f.b},
-           {"4", f.a, "--digits", "0"}, {"4", f.a, "--digits", "18"}, {"4", f.a, "--a"},
-           {"4", f.a, "--c", "1"}, {"4", f.a, "-o", ""}}) {
+  for (const std::vector<std::string>& args :
+       std::vector<std::vector<std::string>>{{},
+                                             {"0"},
+                                             {"12", f.a},
+                                             {"-1", f.a},
+                                             {"x", f.a},
+                                             {"1.0", f.a},
+                                             {"0", f.a, f.b, f.b},
+                                             {"4", f.a, "--digits", "0"},
+                                             {"4", f.a, "--digits", "18"},
+                                             {"4", f.a, "--a"},
+                                             {"4", f.a, "--c", "1"},
+                                             {"4", f.a, "-o", ""}}) {
     const Outcome r = Calc(args);
     EXPECT_EQ(r.code, cli::kUsage) << (args.empty() ? "" : args[0]);
     EXPECT_NE(r.err.find("usage: zentu-cli calc"), std::string::npos);

@@ -19,7 +19,9 @@ using testing_support::TempFolder;
 
 using testing_support::Outcome;
 
-Outcome Grid(const std::vector<std::string>& args) { return testing_support::RunCommand(cli::RunGrid, args); }
+Outcome Grid(const std::vector<std::string>& args) {
+  return testing_support::RunCommand(cli::RunGrid, args);
+}
 
 // The values of an ijz file, read as the window's "ijz→ijz" format does.
 core::DataState ReadGrid(const std::string& path) {
@@ -90,7 +92,8 @@ TEST(GridCommand, MessagesAndExitCodes) {
   const std::string empty = folder.Write("empty.xyz", "1 2\r\n");
   // The sample's triples as an xyz file, with a field that is not a number on line 401.
   const std::string sampleText = ReadFile(SamplePath("g01.dat"));
-  const std::string stopped = folder.Write("stopped.xyz", sampleText.substr(sampleText.find('\n') + 1) + "5,5,-\r\n");
+  const std::string stopped =
+      folder.Write("stopped.xyz", sampleText.substr(sampleText.find('\n') + 1) + "5,5,-\r\n");
   const std::string sample = SamplePath("g01.dat");
   const std::string out = folder.path() + "/out.dat";
   const struct {
@@ -102,20 +105,44 @@ TEST(GridCommand, MessagesAndExitCodes) {
       {{count2, "-o", out}, cli::kDataError, Line(core::Msg::DataCountInvalid), false},
       {{cut, "-o", out}, cli::kDataError, Line(core::Msg::DataInvalid), false},
       {{empty, "--format", "xyz", "-o", out}, cli::kDataError, Line(core::Msg::NoData), false},
-      {{stopped, "--format", "xyz", "-o", out}, cli::kWarning,
-       core::MessageLine(core::Msg::XyzReadStopped, {"401", "400"}) + "\n", true},
-      {{folder.path() + "/none.dat", "-o", out}, cli::kDataError, Line(core::Msg::FileCannotOpen), false},
-      {{sample, "--region", "10,0,10,50", "-o", out}, cli::kUsage, Line(core::Msg::RegionZeroSize), false},
-      {{sample, "--region", "a,0,10,50", "-o", out}, cli::kUsage, Line(core::Msg::RegionNotNumber), false},
+      {{stopped, "--format", "xyz", "-o", out},
+       cli::kWarning,
+       core::MessageLine(core::Msg::XyzReadStopped, {"401", "400"}) + "\n",
+       true},
+      {{folder.path() + "/none.dat", "-o", out},
+       cli::kDataError,
+       Line(core::Msg::FileCannotOpen),
+       false},
+      {{sample, "--region", "10,0,10,50", "-o", out},
+       cli::kUsage,
+       Line(core::Msg::RegionZeroSize),
+       false},
+      {{sample, "--region", "a,0,10,50", "-o", out},
+       cli::kUsage,
+       Line(core::Msg::RegionNotNumber),
+       false},
       {{sample, "--nx", "ten", "-o", out}, cli::kUsage, Line(core::Msg::NxNotNumber), false},
-      {{sample, "--nx", "10000", "--ny", "10000", "-o", out}, cli::kUsage, Line(core::Msg::TooManyNodes), false},
-      {{sample, "--axis", "0,100,0,x", "-o", out}, cli::kDataError, Line(core::Msg::DataInvalid), false},
-      {{sample, "--nx", "-3", "--ny", "1", "-o", out}, cli::kWarning,
-       Line(core::Msg::NxInvalid) + Line(core::Msg::NyInvalid), true},
-      {{sample, "--region", "500,500,600,600", "-o", out}, cli::kWarning, Line(core::Msg::RegionInvalid), true},
+      {{sample, "--nx", "10000", "--ny", "10000", "-o", out},
+       cli::kUsage,
+       Line(core::Msg::TooManyNodes),
+       false},
+      {{sample, "--axis", "0,100,0,x", "-o", out},
+       cli::kDataError,
+       Line(core::Msg::DataInvalid),
+       false},
+      {{sample, "--nx", "-3", "--ny", "1", "-o", out},
+       cli::kWarning,
+       Line(core::Msg::NxInvalid) + Line(core::Msg::NyInvalid),
+       true},
+      {{sample, "--region", "500,500,600,600", "-o", out},
+       cli::kWarning,
+       Line(core::Msg::RegionInvalid),
+       true},
       {{sample, "--nx", "0", "--ny", "", "-o", out}, cli::kOk, "", true},
-      {{sample, "-o", folder.path() + "/no/such/folder.dat"}, cli::kDataError,
-       Line(core::Msg::GridWriteFailed), false},
+      {{sample, "-o", folder.path() + "/no/such/folder.dat"},
+       cli::kDataError,
+       Line(core::Msg::GridWriteFailed),
+       false},
       {{"/dev/zero", "-o", out}, cli::kDataError, Line(core::Msg::FileNotAFile), false},
       {{folder.path(), "-o", out}, cli::kDataError, Line(core::Msg::FileNotAFile), false},
       {{sample, "-o", "/dev/null"}, cli::kOk, "", false},
@@ -129,7 +156,8 @@ TEST(GridCommand, MessagesAndExitCodes) {
     EXPECT_EQ(r.err, c.err) << c.args[0] << " " << c.args[1];
     EXPECT_EQ(std::filesystem::exists(out), c.written) << c.args[0] << " " << c.args[1];
   }
-  EXPECT_EQ(core::MessageLine(core::Msg::NxInvalid), "Data Error: ｎxが不正です。ｎx＝２として処理を継続します。");
+  EXPECT_EQ(core::MessageLine(core::Msg::NxInvalid),
+            "Data Error: ｎxが不正です。ｎx＝２として処理を継続します。");
 }
 
 // A grid written is always readable: values near the largest double, whose
@@ -137,18 +165,20 @@ TEST(GridCommand, MessagesAndExitCodes) {
 // smallest double, which read as 0.
 TEST(GridCommand, ExtremeValuesGiveAGridThatReadsBack) {
   TempFolder folder;
-  const std::string input = folder.Write(
-      "big.dat",
-      "6\r\n0 0 1.7976931348623157E+308\r\n10 0 1.7976931348623157E+308\r\n"
-      "0 10 1.7976931348623157E+308\r\n10 10 -1.7976931348623157E+308\r\n"
-      "5 5 1E-400\r\n5 6 1.79769313486231E+308\r\n");
+  const std::string input =
+      folder.Write("big.dat",
+                   "6\r\n0 0 1.7976931348623157E+308\r\n10 0 1.7976931348623157E+308\r\n"
+                   "0 10 1.7976931348623157E+308\r\n10 10 -1.7976931348623157E+308\r\n"
+                   "5 5 1E-400\r\n5 6 1.79769313486231E+308\r\n");
   for (const char* digits : {"15", "17", "1"}) {
     const std::string out = folder.path() + "/g.dat";
-    const Outcome r = Grid({input, "--region", "all", "--nx", "7", "--ny", "5", "--digits", digits, "-o", out});
+    const Outcome r =
+        Grid({input, "--region", "all", "--nx", "7", "--ny", "5", "--digits", digits, "-o", out});
     ASSERT_NE(r.code, cli::kDataError) << r.err;
     const core::DataState g = ReadGrid(out);
     ASSERT_EQ(g.nData, 35) << digits;
-    for (int32_t k = 1; k <= g.nData; ++k) EXPECT_TRUE(std::isfinite(g.zData[k])) << digits << " " << k;
+    for (int32_t k = 1; k <= g.nData; ++k)
+      EXPECT_TRUE(std::isfinite(g.zData[k])) << digits << " " << k;
     EXPECT_EQ(ReadFile(out).find("inf"), std::string::npos);
   }
 }
@@ -158,21 +188,29 @@ TEST(GridCommand, TheInputIsNeverItsOwnOutput) {
   const std::string text = ReadFile(SamplePath("g01.dat"));
   const std::string input = folder.Write("g01.dat", text);
   std::filesystem::create_symlink(input, folder.path() + "/link.dat");
-  for (const std::string& out : {input, folder.path() + "/./g01.dat", folder.path() + "/link.dat"}) {
+  for (const std::string& out :
+       {input, folder.path() + "/./g01.dat", folder.path() + "/link.dat"}) {
     const Outcome r = Grid({input, "-o", out});
     EXPECT_EQ(r.code, cli::kUsage) << out;
     EXPECT_EQ(r.err, Line(core::Msg::OutputIsInput)) << out;
   }
   EXPECT_EQ(ReadFile(input), text);
-  EXPECT_EQ(core::MessageLine(core::Msg::OutputIsInput),
-            "File Error: 出力先が入力ファイルと同じです。出力先を変更して下さい。処理を中断します。");
+  EXPECT_EQ(
+      core::MessageLine(core::Msg::OutputIsInput),
+      "File Error: 出力先が入力ファイルと同じです。出力先を変更して下さい。処理を中断します。");
 }
 
 TEST(GridCommand, CountTextsBehaveAsTypedIntoTheBoxes) {
   TempFolder folder;
-  const struct { const char* nx; int32_t nodes; int code; } cases[] = {
-      {"2.5", 2, cli::kOk}, {"3.5", 4, cli::kOk}, {"0", 10, cli::kOk}, {"", 10, cli::kOk},
-      {"-3", 2, cli::kWarning}};
+  const struct {
+    const char* nx;
+    int32_t nodes;
+    int code;
+  } cases[] = {{"2.5", 2, cli::kOk},
+               {"3.5", 4, cli::kOk},
+               {"0", 10, cli::kOk},
+               {"", 10, cli::kOk},
+               {"-3", 2, cli::kWarning}};
   for (const auto& c : cases) {
     const std::string out = folder.path() + "/n.dat";
     EXPECT_EQ(Grid({SamplePath("g01.dat"), "--nx", c.nx, "-o", out}).code, c.code) << c.nx;
@@ -189,16 +227,22 @@ TEST(GridCommand, ReversedRegionGivesTheSameGrid) {
 }
 
 TEST(GridCommand, UsageErrors) {
-  for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
-           {}, {"--format", "abc", "x.dat"}, {"x.dat", "--region", "1,2,3"}, {"x.dat", "--bogus"},
-           {"x.dat", "y.dat"}, {"x.dat", "--digits", "40"}, {"x.dat", "--nx"}}) {
+  for (const std::vector<std::string>& args :
+       std::vector<std::vector<std::string>>{{},
+                                             {"--format", "abc", "x.dat"},
+                                             {"x.dat", "--region", "1,2,3"},
+                                             {"x.dat", "--bogus"},
+                                             {"x.dat", "y.dat"},
+                                             {"x.dat", "--digits", "40"},
+                                             {"x.dat", "--nx"}}) {
     const Outcome r = Grid(args);
     EXPECT_EQ(r.code, cli::kUsage) << (args.empty() ? "" : args.back());
     EXPECT_NE(r.err.find("usage: zentu-cli grid"), std::string::npos);
   }
   const Outcome help = Grid({"--help"});
   EXPECT_EQ(help.code, cli::kOk);
-  for (const char* word : {"--format", "--nx", "--ny", "--region", "--axis", "--digits", "-o", "Exit codes"})
+  for (const char* word :
+       {"--format", "--nx", "--ny", "--region", "--axis", "--digits", "-o", "Exit codes"})
     EXPECT_NE(help.out.find(word), std::string::npos) << word;
 }
 
@@ -218,8 +262,15 @@ namespace {
 TEST(GridCommand, SameBytesForAnyThreadCountAndSchedule) {
   TempFolder folder;
   const std::string reference = folder.path() + "/ref.dat";
-  const std::vector<std::string> base = {SamplePath("g01.dat"), "--region", "50,50,130,120",
-                                         "--nx", "15", "--ny", "11", "--digits", "17"};
+  const std::vector<std::string> base = {SamplePath("g01.dat"),
+                                         "--region",
+                                         "50,50,130,120",
+                                         "--nx",
+                                         "15",
+                                         "--ny",
+                                         "11",
+                                         "--digits",
+                                         "17"};
   auto with = [&](std::vector<std::string> extra, const std::string& out) {
     std::vector<std::string> args = base;
     args.insert(args.end(), extra.begin(), extra.end());

@@ -47,7 +47,8 @@ TEST(DataRead1, ReadsTheThreeLayouts) {
   {
     DataState s;
     RecordingReporter r;
-    ASSERT_EQ(Read("2 2\r\n10\r\n20\r\n30\r\n40\r\n99\r\n", s, r, OptionsFor(Format::Ijz)), ReadStatus::Ok);
+    ASSERT_EQ(Read("2 2\r\n10\r\n20\r\n30\r\n40\r\n99\r\n", s, r, OptionsFor(Format::Ijz)),
+              ReadStatus::Ok);
     EXPECT_EQ(s.nData, 4);
     EXPECT_EQ(s.inNx, 2);
     EXPECT_EQ(s.inNy, 2);
@@ -83,18 +84,22 @@ TEST(DataRead1, RangesOfAllPointsInAutoMode) {
 }
 
 TEST(DataRead1, CountErrorsKeepThePreviousPoints) {
-  const struct { const char* bytes; Format format; int32_t nData; } cases[] = {
+  const struct {
+    const char* bytes;
+    Format format;
+    int32_t nData;
+  } cases[] = {
       {"2\r\n1 2 3\r\n4 5 6\r\n7 8 9\r\n", Format::NXyz, 2},  // more triples than announced
       {"1 2\r\n1\r\n2\r\n", Format::Ijz, 2},
       {"-5\r\n", Format::NXyz, -5},
       {"-2 3\r\n", Format::Ijz, -6},
       {"70000 70000\r\n1\r\n", Format::Ijz, 4},  // product beyond 32 bits: count unchanged
-      {"2.0 2\r\n1 2 3 4\r\n", Format::Ijz, 4},   // a lattice size must be an integer
+      {"2.0 2\r\n1 2 3 4\r\n", Format::Ijz, 4},  // a lattice size must be an integer
       {"-2 -3\r\n1 2 3 4 5 6\r\n", Format::Ijz, 0},
       // A negative product below the 32-bit range stays negative, never
       // wrapping round to a count beyond the points held.
       {"2 -2044055222 3\r\n", Format::Ijz, INT32_MIN},
-      {"abc\r\n", Format::NXyz, 4},               // no count at all
+      {"abc\r\n", Format::NXyz, 4},  // no count at all
       {"", Format::NXyz, 4},
   };
   for (const auto& c : cases) {
@@ -109,7 +114,11 @@ TEST(DataRead1, CountErrorsKeepThePreviousPoints) {
 }
 
 TEST(DataRead1, DataErrorsKeepPointsReadAndZerosAfter) {
-  const struct { const char* bytes; Format format; std::vector<double> z; } cases[] = {
+  const struct {
+    const char* bytes;
+    Format format;
+    std::vector<double> z;
+  } cases[] = {
       {"5\r\n1 1 1\r\n2 2 2\r\n3 3 3\r\n4 4 4\r\n", Format::NXyz, {0, 1, 2, 3, 4, 0}},
       {"3\r\n1 1 1\r\n2 x 2\r\n3 3 3\r\n", Format::NXyz, {0, 1, 0, 0}},
       {"3\r\n1 1 1\r\n2 nan 2\r\n3 3 3\r\n", Format::NXyz, {0, 1, 0, 0}},  // not finite
@@ -247,14 +256,18 @@ TEST(DataRead1, XyzBeyondAMillionTriplesIsReadWhole) {
 }
 
 TEST(DataRead1, XyzFieldThatIsNotANumberEndsTheReadingWithAWarning) {
-  const struct { const char* text; int32_t points; std::vector<std::string> args; } cases[] = {
+  const struct {
+    const char* text;
+    int32_t points;
+    std::vector<std::string> args;
+  } cases[] = {
       {"1 2 3\r\n4 5 x\r\n6 7 8\r\n", 1, {"2", "1"}},
-      {"x y z\r\n1 2 3\r\n", 0, {"1", "0"}},          // a heading line
+      {"x y z\r\n1 2 3\r\n", 0, {"1", "0"}},  // a heading line
       {"1 2 3\r\n4 5 6\r\n7 8 nan\r\n", 2, {"3", "2"}},
-      {"1 2 3\n\n\n4,5,1e999\n", 1, {"4", "1"}},         // LF only, blank lines, overflow
-      {"1 2 3\r\n4 5 6 abc", 2, {"2", "2"}},             // after a whole triple
-      {"1 2 3\r\n4 5\r\n", 1, {}},                       // cut short by the end: no warning
-      {"1 2 3 1e-999\r\n", 1, {}},                      // below the smallest double: 0, cut short
+      {"1 2 3\n\n\n4,5,1e999\n", 1, {"4", "1"}},  // LF only, blank lines, overflow
+      {"1 2 3\r\n4 5 6 abc", 2, {"2", "2"}},      // after a whole triple
+      {"1 2 3\r\n4 5\r\n", 1, {}},                // cut short by the end: no warning
+      {"1 2 3 1e-999\r\n", 1, {}},                // below the smallest double: 0, cut short
   };
   for (const auto& c : cases) {
     DataState s;
@@ -270,7 +283,8 @@ TEST(DataRead1, XyzFieldThatIsNotANumberEndsTheReadingWithAWarning) {
     }
   }
   EXPECT_EQ(core::FilledText(Msg::XyzReadStopped, {"12", "11"}),
-            "12行目に数値でないデータがあります。そこまでの11点を読み込みました。以降のデータは読み込みません。");
+            "12行目に数値でないデータがあります。そこまでの11点を読み込みました。以降のデータは読み"
+            "込みません。");
 }
 
 }  // namespace

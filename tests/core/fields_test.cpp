@@ -1,6 +1,8 @@
 // The reader's own fast path for plain decimal fields (core/fields.cpp) must
 // give exactly the doubles std::from_chars gives, and accept and refuse the
 // same fields.
+#include "core/fields.h"
+
 #include <gtest/gtest.h>
 
 #include <bit>
@@ -9,8 +11,6 @@
 #include <cstdlib>
 #include <random>
 #include <string>
-
-#include "core/fields.h"
 
 namespace {
 
@@ -28,8 +28,10 @@ bool Reference(const std::string& field, double& v) {
   }
   double x = 0;
   const auto r = std::from_chars(b, e, x, std::chars_format::general);
-  if (r.ec == std::errc::result_out_of_range && r.ptr == e) x = std::strtod(std::string(b, e).c_str(), nullptr);
-  else if (r.ec != std::errc() || r.ptr != e) return false;
+  if (r.ec == std::errc::result_out_of_range && r.ptr == e)
+    x = std::strtod(std::string(b, e).c_str(), nullptr);
+  else if (r.ec != std::errc() || r.ptr != e)
+    return false;
   if (!std::isfinite(x)) return false;
   v = negative ? -x : x;
   return true;
@@ -46,13 +48,55 @@ void ExpectLikeReference(const std::string& field) {
 }
 
 TEST(FastFieldRead, SameValuesAndRefusalsAsFromChars) {
-  const char* fields[] = {
-      "0", "-0", "+0", "00012", "12.5", "-12.5", ".5", "5.", "1.e5", ".e5", ".", "e5", "1e", "1e+",
-      "1E+05", "1e-05", "2.5E-3", "0.1", "0.3", "123.4567", "9007199254740992", "9007199254740993",
-      "9007199254740993.0", "1234567890123456", "12345678901234567", "0.000000000000000000000001",
-      "1e22", "1e23", "3e-22", "3e-23", "1.7976931348623157e308", "1e309", "4.9e-324", "1e-400", "-1e-400", "2e-324", "1e-9999999999",
-      "0x10", "inf", "nan", "1.5.2", "1e5.5", "--1", "+-1", "12a", "0.1000000000000000055511151231257827",
-      "999999999999999.9", "0.00000000000000000000001e22", "1e0000000000000000000005"};
+  const char* fields[] = {"0",
+                          "-0",
+                          "+0",
+                          "00012",
+                          "12.5",
+                          "-12.5",
+                          ".5",
+                          "5.",
+                          "1.e5",
+                          ".e5",
+                          ".",
+                          "e5",
+                          "1e",
+                          "1e+",
+                          "1E+05",
+                          "1e-05",
+                          "2.5E-3",
+                          "0.1",
+                          "0.3",
+                          "123.4567",
+                          "9007199254740992",
+                          "9007199254740993",
+                          "9007199254740993.0",
+                          "1234567890123456",
+                          "12345678901234567",
+                          "0.000000000000000000000001",
+                          "1e22",
+                          "1e23",
+                          "3e-22",
+                          "3e-23",
+                          "1.7976931348623157e308",
+                          "1e309",
+                          "4.9e-324",
+                          "1e-400",
+                          "-1e-400",
+                          "2e-324",
+                          "1e-9999999999",
+                          "0x10",
+                          "inf",
+                          "nan",
+                          "1.5.2",
+                          "1e5.5",
+                          "--1",
+                          "+-1",
+                          "12a",
+                          "0.1000000000000000055511151231257827",
+                          "999999999999999.9",
+                          "0.00000000000000000000001e22",
+                          "1e0000000000000000000005"};
   for (const char* f : fields) ExpectLikeReference(f);
 }
 
@@ -75,11 +119,25 @@ TEST(FastFieldRead, RandomDecimalsMatchFromChars) {
 namespace {
 
 TEST(FieldReader, IntegersAreWrittenAsIntegers) {
-  const struct { const char* field; bool ok; int32_t n; } cases[] = {
-      {"3", true, 3}, {"-2", true, -2}, {"+007", true, 7}, {"2147483647", true, INT32_MAX},
-      {"-2147483648", true, INT32_MIN}, {"2147483648", false, 0}, {"3.0", false, 0},
-      {"3.", false, 0}, {"3E0", false, 0}, {"+-3", false, 0}, {"--3", false, 0}, {"+", false, 0},
-      {"-", false, 0}, {"3x", false, 0}, {"", false, 0}};
+  const struct {
+    const char* field;
+    bool ok;
+    int32_t n;
+  } cases[] = {{"3", true, 3},
+               {"-2", true, -2},
+               {"+007", true, 7},
+               {"2147483647", true, INT32_MAX},
+               {"-2147483648", true, INT32_MIN},
+               {"2147483648", false, 0},
+               {"3.0", false, 0},
+               {"3.", false, 0},
+               {"3E0", false, 0},
+               {"+-3", false, 0},
+               {"--3", false, 0},
+               {"+", false, 0},
+               {"-", false, 0},
+               {"3x", false, 0},
+               {"", false, 0}};
   for (const auto& c : cases) {
     int32_t n = 0;
     core::FieldReader in(c.field);

@@ -34,7 +34,8 @@ TEST(DataWrite, WritesCountsThenValuesXFastest) {
   EXPECT_EQ(ReadFile(s.gridFile), "2 2\r\n1.5\r\n-2\r\n0.33333333333333331\r\n1.5E-05\r\n");
   // Nothing else is left in the folder (the temporary file is renamed).
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()),
-                          std::filesystem::directory_iterator()), 1);
+                          std::filesystem::directory_iterator()),
+            1);
 }
 
 TEST(DataWrite, ReadsBackAsTheSameLattice) {
@@ -65,7 +66,8 @@ TEST(DataWrite, FailedWriteKeepsTheOldFile) {
   EXPECT_TRUE(std::filesystem::is_directory(s.gridFile));
   EXPECT_EQ(ReadFile(old), "old contents");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()),
-                          std::filesystem::directory_iterator()), 2);
+                          std::filesystem::directory_iterator()),
+            2);
 }
 
 }  // namespace

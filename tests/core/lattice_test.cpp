@@ -44,11 +44,8 @@ TEST(DataRead2, NodeCountsFromTheBoxes) {
   } cases[] = {
       {"", 10, "10", false},   // default: sqrt(400) / 2
       {"0", 10, "10", false},  // "0" also takes the default
-      {"2.5", 2, "2.5", false},
-      {"3.5", 4, "3.5", false},
-      {"-3", 2, "2", true},
-      {"1", 2, "2", true},
-      {"0.0", 2, "2", true},  // not exactly "0": a number not above 1
+      {"2.5", 2, "2.5", false}, {"3.5", 4, "3.5", false}, {"-3", 2, "2", true},
+      {"1", 2, "2", true},      {"0.0", 2, "2", true},  // not exactly "0": a number not above 1
       {"25", 25, "25", false},
   };
   for (const auto& c : cases) {
@@ -70,11 +67,14 @@ TEST(DataRead2, NodeCountsFromTheBoxes) {
 }
 
 TEST(DataRead2, DefaultCounts) {
-  const struct { Format format; int32_t nData, inNx, inNy, nx, ny; } cases[] = {
+  const struct {
+    Format format;
+    int32_t nData, inNx, inNy, nx, ny;
+  } cases[] = {
       {Format::NXyz, 400, 0, 0, 10, 10},
-      {Format::Xyz, 7, 0, 0, 2, 2},    // 1.32 rounds to 1, raised to 2
-      {Format::Xyz, 25, 0, 0, 2, 2},   // 2.5 -> 2
-      {Format::Xyz, 49, 0, 0, 4, 4},   // 3.5 -> 4
+      {Format::Xyz, 7, 0, 0, 2, 2},   // 1.32 rounds to 1, raised to 2
+      {Format::Xyz, 25, 0, 0, 2, 2},  // 2.5 -> 2
+      {Format::Xyz, 49, 0, 0, 4, 4},  // 3.5 -> 4
       {Format::Ijz, 1581, 51, 31, 26, 16},
       {Format::Ijz, 300, 3, 100, 2, 50},
   };
@@ -147,7 +147,11 @@ TEST(DataRead2, BoundsBeyondTheSingleRangeKeepTheirOrder) {
 }
 
 TEST(DataRead2, RefusesWhatCannotBeConverted) {
-  const struct { RegionTexts boxes; int32_t nData; Msg msg; } cases[] = {
+  const struct {
+    RegionTexts boxes;
+    int32_t nData;
+    Msg msg;
+  } cases[] = {
       {{"0", "0", "10", "10", "abc", "5"}, 400, Msg::NxNotNumber},
       {{"0", "0", "10", "10", "5", "5x"}, 400, Msg::NyNotNumber},
       {{"0", "0", "x", "10", "5", "5"}, 400, Msg::RegionNotNumber},
@@ -195,7 +199,10 @@ TEST(DefaultRegionTexts, MiddleHalfAsTheDrawWritesIt) {
   EXPECT_EQ(t.text22, "0.");  // a whole number keeps its point
   EXPECT_EQ(t.text24, "0.6666667");
 
-  const struct { int32_t n; const char* count; } counts[] = {{4, "2"}, {25, "2"}, {49, "4"}, {0, "2"}};
+  const struct {
+    int32_t n;
+    const char* count;
+  } counts[] = {{4, "2"}, {25, "2"}, {49, "4"}, {0, "2"}};
   for (const auto& c : counts) {
     s.nData = c.n;
     EXPECT_EQ(core::DefaultRegionTexts(Format::NXyz, s).text25, c.count) << c.n;
@@ -209,11 +216,11 @@ TEST(DefaultRegionTexts, MiddleHalfAsTheDrawWritesIt) {
   g.yMin = 1;
   g.yMax = 100;
   t = core::DefaultRegionTexts(Format::Ijz, g);
-  EXPECT_EQ(t.text21, "2");    // 1.5 -> 2
-  EXPECT_EQ(t.text23, "2");    // 2.5 -> 2
-  EXPECT_EQ(t.text22, "26");   // 25.75
-  EXPECT_EQ(t.text24, "75");   // 75.25
-  EXPECT_EQ(t.text25, "2");    // 1.5 -> 2
+  EXPECT_EQ(t.text21, "2");   // 1.5 -> 2
+  EXPECT_EQ(t.text23, "2");   // 2.5 -> 2
+  EXPECT_EQ(t.text22, "26");  // 25.75
+  EXPECT_EQ(t.text24, "75");  // 75.25
+  EXPECT_EQ(t.text25, "2");   // 1.5 -> 2
   EXPECT_EQ(t.text26, "50");
 }
 

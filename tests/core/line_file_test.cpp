@@ -10,10 +10,13 @@ namespace {
 using core::LineSet;
 
 TEST(ReadLines, CountsOnlyWholeSegments) {
-  const struct { std::string bytes; int32_t n; } cases[] = {
+  const struct {
+    std::string bytes;
+    int32_t n;
+  } cases[] = {
       {"", 0},
       {"0,0,1,1\r\n", 1},
-      {"1 2 3 4 5 6 7", 1},          // seven numbers: one segment
+      {"1 2 3 4 5 6 7", 1},                      // seven numbers: one segment
       {"1,2,3,4\r\n5,6,x,8\r\n9,9,9,9\r\n", 1},  // a bad field ends the reading
   };
   for (const auto& c : cases) {

@@ -17,7 +17,8 @@ TEST(Messages, EveryMessageHasATextAndQuestionsTheirButtons) {
 }
 
 TEST(Messages, MessageLineCarriesTheTitle) {
-  EXPECT_EQ(core::MessageLine(Msg::CalcANotSet), "Data Error: ａの設定が不正です。処理を中断します。");
+  EXPECT_EQ(core::MessageLine(Msg::CalcANotSet),
+            "Data Error: ａの設定が不正です。処理を中断します。");
   EXPECT_EQ(core::MessageLine(Msg::DrawRegionUnsuitable),
             "描画領域の設定が不適切です。自動設定に変更します。");
 }

@@ -13,29 +13,45 @@ using core::FormatMask;
 using core::FormatMaskSingle;
 
 TEST(RoundHalfEven, HalvesGoToTheEvenNeighbour) {
-  const struct { double in, out; } cases[] = {
-      {0.5, 0}, {1.5, 2}, {2.5, 2}, {3.5, 4}, {15.5, 16}, {25.5, 26},
-      {-0.5, 0}, {-1.5, -2}, {-2.5, -2}, {1.3, 1}, {1.7, 2}, {-1.7, -2}};
+  const struct {
+    double in, out;
+  } cases[] = {{0.5, 0},  {1.5, 2},   {2.5, 2},   {3.5, 4}, {15.5, 16}, {25.5, 26},
+               {-0.5, 0}, {-1.5, -2}, {-2.5, -2}, {1.3, 1}, {1.7, 2},   {-1.7, -2}};
   for (const auto& c : cases) EXPECT_EQ(core::RoundHalfEven(c.in), c.out) << c.in;
 }
 
 TEST(ParseNumber, AcceptsWholeNumbersOnly) {
-  const struct { const char* text; double value; } good[] = {
-      {"25.", 25}, {".5", 0.5}, {"-3", -3}, {"+2.5", 2.5}, {" 7 ", 7}, {"1E+05", 1e5}, {"1e-3", 1e-3}};
+  const struct {
+    const char* text;
+    double value;
+  } good[] = {{"25.", 25}, {".5", 0.5},    {"-3", -3},    {"+2.5", 2.5},
+              {" 7 ", 7},  {"1E+05", 1e5}, {"1e-3", 1e-3}};
   for (const auto& c : good) {
     auto v = core::ParseNumber(c.text);
     ASSERT_TRUE(v.has_value()) << c.text;
     EXPECT_EQ(*v, c.value) << c.text;
   }
-  for (const char* bad : {"", " ", "abc", "1,5", "2x", "nan", "inf", "-inf", "1e999", "--1", "+-1", "0x10"})
+  for (const char* bad :
+       {"", " ", "abc", "1,5", "2x", "nan", "inf", "-inf", "1e999", "--1", "+-1", "0x10"})
     EXPECT_FALSE(core::ParseNumber(bad).has_value()) << bad;
 }
 
 TEST(FormatGeneral, FifteenDigitsAndSignedExponent) {
-  const struct { double v; const char* text; } cases[] = {
-      {0, "0"}, {-0.0, "0"}, {1, "1"}, {-2.5, "-2.5"}, {0.1, "0.1"}, {1.0 / 3, "0.333333333333333"},
-      {123456789012345.0, "123456789012345"}, {1e15, "1E+15"}, {1.5e-5, "1.5E-05"},
-      {0.0001, "0.0001"}, {1e100, "1E+100"}, {-1.25e-300, "-1.25E-300"}};
+  const struct {
+    double v;
+    const char* text;
+  } cases[] = {{0, "0"},
+               {-0.0, "0"},
+               {1, "1"},
+               {-2.5, "-2.5"},
+               {0.1, "0.1"},
+               {1.0 / 3, "0.333333333333333"},
+               {123456789012345.0, "123456789012345"},
+               {1e15, "1E+15"},
+               {1.5e-5, "1.5E-05"},
+               {0.0001, "0.0001"},
+               {1e100, "1E+100"},
+               {-1.25e-300, "-1.25E-300"}};
   for (const auto& c : cases) EXPECT_EQ(FormatGeneral(c.v), c.text) << c.v;
 }
 
@@ -49,7 +65,11 @@ TEST(FormatGeneral, SeventeenDigitsRoundTripEveryDouble) {
 
 TEST(FormatGeneral, LargestDoublesRoundTowardsZeroAndReadBack) {
   constexpr double kMax = std::numeric_limits<double>::max();
-  const struct { double v; int digits; const char* text; } cases[] = {
+  const struct {
+    double v;
+    int digits;
+    const char* text;
+  } cases[] = {
       {kMax, 15, "1.79769313486231E+308"},  // 1.79769313486232E+308 would overflow
       {-kMax, 15, "-1.79769313486231E+308"},
       {kMax, 17, "1.7976931348623157E+308"},
@@ -57,9 +77,10 @@ TEST(FormatGeneral, LargestDoublesRoundTowardsZeroAndReadBack) {
       {kMax, 2, "1.7E+308"},
       {1.6e308, 1, "1E+308"},
       {1.79769313486230e308, 15, "1.7976931348623E+308"},  // a trailing zero dropped
-      {1.5e308, 15, "1.5E+308"},                            // already reads back
+      {1.5e308, 15, "1.5E+308"},                           // already reads back
   };
-  for (const auto& c : cases) EXPECT_EQ(FormatGeneral(c.v, c.digits), c.text) << c.v << " " << c.digits;
+  for (const auto& c : cases)
+    EXPECT_EQ(FormatGeneral(c.v, c.digits), c.text) << c.v << " " << c.digits;
   // Whatever the digits, the text of every large value reads back, within one
   // unit of its last digit: the top doubles one by one, then steps of 0.1 %
   // down to 1E+307.
@@ -77,10 +98,16 @@ TEST(FormatGeneral, LargestDoublesRoundTowardsZeroAndReadBack) {
 }
 
 TEST(ReadDecimal, BelowTheSmallestDoubleReadsAsZero) {
-  const struct { const char* text; double value; } cases[] = {
-      {"1e-400", 0}, {"-1e-400", -0.0}, {"0.000001e-320", 0}, {"1e-99999999999999", 0},
-      {"2.4703282292062327e-324", 0}, {"4.9e-324", std::numeric_limits<double>::denorm_min()},
-      {"1E-310", 1e-310}};
+  const struct {
+    const char* text;
+    double value;
+  } cases[] = {{"1e-400", 0},
+               {"-1e-400", -0.0},
+               {"0.000001e-320", 0},
+               {"1e-99999999999999", 0},
+               {"2.4703282292062327e-324", 0},
+               {"4.9e-324", std::numeric_limits<double>::denorm_min()},
+               {"1E-310", 1e-310}};
   for (const auto& c : cases) {
     const std::optional<double> v = core::ParseNumber(c.text);
     ASSERT_TRUE(v.has_value()) << c.text;
@@ -89,11 +116,16 @@ TEST(ReadDecimal, BelowTheSmallestDoubleReadsAsZero) {
   }
   for (const char* beyond : {"1e309", "-1e309", "1000e306", "1e99999999999999", "0.1e310"})
     EXPECT_FALSE(core::ParseNumber(beyond).has_value()) << beyond;
-  for (const char* signedText : {"-1", "+1", ""}) EXPECT_FALSE(core::ReadDecimal(signedText)) << signedText;
+  for (const char* signedText : {"-1", "+1", ""})
+    EXPECT_FALSE(core::ReadDecimal(signedText)) << signedText;
 }
 
 TEST(FormatMask, DigitPlaceholdersAndPoint) {
-  const struct { double v; const char* mask; const char* text; } cases[] = {
+  const struct {
+    double v;
+    const char* mask;
+    const char* text;
+  } cases[] = {
       {3, "######0.#######", "3."},
       {25, "######0.#######", "25."},
       {0.5, "######0.#######", "0.5"},
@@ -121,23 +153,33 @@ TEST(FormatMask, DigitPlaceholdersAndPoint) {
 }
 
 TEST(FormatMask, ExponentForms) {
-  const struct { double v; const char* mask; const char* text; } cases[] = {
-      {12345, "0.00E+00", "1.23E+04"},
-      {0.000123, "0.00E+00", "1.23E-04"},
-      {9.996, "0.00E+00", "1.00E+01"},
-      {0, "0.00E+00", "0.00E+00"},
+  const struct {
+    double v;
+    const char* mask;
+    const char* text;
+  } cases[] = {
+      {12345, "0.00E+00", "1.23E+04"},   {0.000123, "0.00E+00", "1.23E-04"},
+      {9.996, "0.00E+00", "1.00E+01"},   {0, "0.00E+00", "0.00E+00"},
       {-5e-300, "0.0E+00", "-5.0E-300"},
   };
   for (const auto& c : cases) EXPECT_EQ(FormatMask(c.v, c.mask), c.text) << c.v << " " << c.mask;
 }
 
 TEST(FormatMaskSingle, ShowsTheSingleAsThePlatformDoes) {
-  const struct { double v; const char* text; } cases[] = {
-      {25.3, "25.3"}, {25, "25."}, {75, "75."}, {0.1, "0.1"}, {1234567.89, "1234568."},
-      {123.456789, "123.4568"}, {-0.3, "-0.3"}, {1.0 / 3, "0.3333333"}, {2.0 / 3, "0.6666667"},
-      {1e-8, "0."}};
-  for (const auto& c : cases)
-    EXPECT_EQ(FormatMaskSingle(c.v, "######0.#######"), c.text) << c.v;
+  const struct {
+    double v;
+    const char* text;
+  } cases[] = {{25.3, "25.3"},
+               {25, "25."},
+               {75, "75."},
+               {0.1, "0.1"},
+               {1234567.89, "1234568."},
+               {123.456789, "123.4568"},
+               {-0.3, "-0.3"},
+               {1.0 / 3, "0.3333333"},
+               {2.0 / 3, "0.6666667"},
+               {1e-8, "0."}};
+  for (const auto& c : cases) EXPECT_EQ(FormatMaskSingle(c.v, "######0.#######"), c.text) << c.v;
 }
 
 TEST(FormatMask, ValuesNoMaskCanShowDoNotCrash) {
@@ -159,10 +201,16 @@ TEST(JoinPath, AddsOneSeparator) {
 }
 
 TEST(GridFileName, HashBeforeTheLastDot) {
-  const struct { const char* in; const char* out; } cases[] = {
-      {"g01.dat", "g01#.dat"}, {"/data/site.2002.dat", "/data/site.2002#.dat"}, {"a.b", "a#.b"},
-      {"/x/g01#.dat", "/x/g01##.dat"}, {"/dir.d/noext", "/dir.d/noext#"}, {"a.", "a.#"},
-      {"samples/g01.dat", "samples/g01#.dat"}};
+  const struct {
+    const char* in;
+    const char* out;
+  } cases[] = {{"g01.dat", "g01#.dat"},
+               {"/data/site.2002.dat", "/data/site.2002#.dat"},
+               {"a.b", "a#.b"},
+               {"/x/g01#.dat", "/x/g01##.dat"},
+               {"/dir.d/noext", "/dir.d/noext#"},
+               {"a.", "a.#"},
+               {"samples/g01.dat", "samples/g01#.dat"}};
   for (const auto& c : cases) EXPECT_EQ(core::GridFileName(c.in), c.out) << c.in;
   // The dot must lie within the 100 characters before the last one.
   const std::string longExt(101, 'e');

@@ -31,7 +31,8 @@ using testing_support::TempFolder;
 // The names in a folder, sorted.
 std::vector<std::string> Entries(const std::string& folder) {
   std::vector<std::string> names;
-  for (const auto& e : fs::directory_iterator(folder)) names.push_back(e.path().filename().string());
+  for (const auto& e : fs::directory_iterator(folder))
+    names.push_back(e.path().filename().string());
   std::sort(names.begin(), names.end());
   return names;
 }
@@ -72,14 +73,18 @@ TEST(WriteFileReplacing, WhatIsNotARegularFileIsWrittenThroughOrRefused) {
   addr.sun_family = AF_UNIX;
   std::snprintf(addr.sun_path, sizeof addr.sun_path, "%s", socketPath.c_str());
   ASSERT_EQ(::bind(sock, reinterpret_cast<sockaddr*>(&addr), sizeof addr), 0);
-  const struct { std::string path; WriteStatus status; } cases[] = {
+  const struct {
+    std::string path;
+    WriteStatus status;
+  } cases[] = {
       {sub, WriteStatus::NotAFile},
       {socketPath, WriteStatus::NotAFile},
       {"/dev/null", WriteStatus::Written},      // written through, as -o /dev/null expects
       {"/dev/full", WriteStatus::CannotWrite},  // and its write error reported
       {folder.path() + "/no/such/folder/g.dat", WriteStatus::CannotWrite},
   };
-  for (const auto& c : cases) EXPECT_EQ(WriteFileReplacing(c.path, "1 1\r\n5\r\n").status, c.status) << c.path;
+  for (const auto& c : cases)
+    EXPECT_EQ(WriteFileReplacing(c.path, "1 1\r\n5\r\n").status, c.status) << c.path;
   ::close(sock);
   EXPECT_TRUE(fs::is_directory(sub));
   EXPECT_TRUE(fs::is_socket(socketPath));
@@ -108,7 +113,8 @@ TEST(WriteFileReplacing, TheInputItselfIsRefusedWhateverItsSpelling) {
   const std::string base = fs::path(folder.path()).filename().string();
   for (const std::string& out :
        {input, folder.path() + "/./g01.dat", folder.path() + "/sub/../g01.dat",
-        folder.path() + "/../" + base + "/g01.dat", folder.path() + "/link.dat", folder.path() + "/hard.dat"}) {
+        folder.path() + "/../" + base + "/g01.dat", folder.path() + "/link.dat",
+        folder.path() + "/hard.dat"}) {
     EXPECT_EQ(WriteFileReplacing(out, "grid", {input}).status, WriteStatus::SameAsInput) << out;
     EXPECT_EQ(WriteFileReplacing(out, "grid", {"", folder.path() + "/missing.dat", input}).status,
               WriteStatus::SameAsInput)
@@ -124,10 +130,11 @@ TEST(WriteFileReplacing, TheInputItselfIsRefusedWhateverItsSpelling) {
 TEST(WriteFileReplacing, NamesUpTo255BytesAreWritten) {
   TempFolder folder;
   const std::string longest = folder.path() + "/" + std::string(251, 'g') + ".dat";
-  ASSERT_TRUE(WriteFileReplacing(longest, "first"));  // created
+  ASSERT_TRUE(WriteFileReplacing(longest, "first"));   // created
   ASSERT_TRUE(WriteFileReplacing(longest, "second"));  // replaced
   EXPECT_EQ(ReadFile(longest), "second");
-  EXPECT_EQ(WriteFileReplacing(folder.path() + "/" + std::string(256, 'g'), "x").status, WriteStatus::CannotWrite);
+  EXPECT_EQ(WriteFileReplacing(folder.path() + "/" + std::string(256, 'g'), "x").status,
+            WriteStatus::CannotWrite);
   EXPECT_EQ(Entries(folder.path()).size(), 1u);
 }
 
@@ -135,7 +142,7 @@ TEST(WriteFileReplacing, SymbolicLinksAreWrittenThrough) {
   TempFolder folder;
   fs::create_directory(folder.path() + "/data");
   const std::string target = folder.Write("data/real.dat", "old");
-  fs::create_symlink("data/real.dat", folder.path() + "/link.dat");   // relative
+  fs::create_symlink("data/real.dat", folder.path() + "/link.dat");  // relative
   fs::create_symlink(folder.path() + "/link.dat", folder.path() + "/chain.dat");
   fs::create_symlink("data/new.dat", folder.path() + "/dangling.dat");  // to a file not yet made
   ASSERT_TRUE(WriteFileReplacing(folder.path() + "/chain.dat", "new"));
@@ -161,7 +168,8 @@ TEST(WriteFileReplacing, FailuresKeepTheOldFileByteForByte) {
   // A read-only folder. Root writes anywhere, so the child gives up root.
   EXPECT_EQ(InChild([&] {
               if (::getuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) return 2;
-              return WriteFileReplacing(old, "new grid\r\n").status == WriteStatus::CannotWrite ? 0 : 1;
+              return WriteFileReplacing(old, "new grid\r\n").status == WriteStatus::CannotWrite ? 0
+                                                                                                : 1;
             }),
             0);
   ::chmod(readOnly.c_str(), 0755);
@@ -169,7 +177,10 @@ TEST(WriteFileReplacing, FailuresKeepTheOldFileByteForByte) {
   EXPECT_EQ(InChild([&] {
               const rlimit limit{1000, 1000};
               if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) return 2;
-              return WriteFileReplacing(old, std::string(5000, 'z')).status == WriteStatus::CannotWrite ? 0 : 1;
+              return WriteFileReplacing(old, std::string(5000, 'z')).status ==
+                             WriteStatus::CannotWrite
+                         ? 0
+                         : 1;
             }),
             0);
   EXPECT_EQ(ReadFile(old), "old grid\r\n");
@@ -202,7 +213,10 @@ TEST(ReadFileBytes, OnlyRegularFilesAreRead) {
   const std::string file = folder.Write("a.dat", "1 2 3\r\n");
   const std::string fifo = folder.path() + "/pipe";
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-  const struct { std::string path; ReadFileStatus status; } cases[] = {
+  const struct {
+    std::string path;
+    ReadFileStatus status;
+  } cases[] = {
       {file, ReadFileStatus::Read},
       {folder.path() + "/missing.dat", ReadFileStatus::CannotOpen},
       {"", ReadFileStatus::CannotOpen},

@@ -1,6 +1,8 @@
 // The engine behind Msh against the literal schedule (MshLiteral): the same
 // node tables bit for bit, the same rings run and the same warning, on many
 // kinds of input, for any thread count and either cell layout.
+#include "gridding/engine.h"
+
 #include <gtest/gtest.h>
 
 #include <charconv>
@@ -13,7 +15,6 @@
 
 #include "core/data_read.h"
 #include "core/lattice.h"
-#include "gridding/engine.h"
 #include "gridding/msh.h"
 
 namespace {
@@ -38,10 +39,13 @@ std::vector<Pt> Uniform(int n, double lo, double hi, uint64_t seed) {
 // Tight clusters of very different sizes, most points inside a few cells.
 std::vector<Pt> Clustered(int n, double lo, double hi, uint64_t seed) {
   std::mt19937_64 rng(seed);
-  struct Cluster { double cx, cy, r; };
+  struct Cluster {
+    double cx, cy, r;
+  };
   std::vector<Cluster> cl;
   for (int c = 0; c < 6; ++c)
-    cl.push_back({lo + (hi - lo) * Unit(rng), lo + (hi - lo) * Unit(rng), (hi - lo) * 0.002 * (1 + 20 * Unit(rng))});
+    cl.push_back({lo + (hi - lo) * Unit(rng), lo + (hi - lo) * Unit(rng),
+                  (hi - lo) * 0.002 * (1 + 20 * Unit(rng))});
   std::vector<Pt> pts;
   for (int k = 0; k < n; ++k) {
     const Cluster& c = cl[static_cast<size_t>(rng() % cl.size())];
@@ -73,7 +77,7 @@ struct Case {
   const char* region;  // "x1,y1,x2,y2", "" for the Draw's default, "all"
   const char* nx;      // "" for the default count
   const char* ny;
-  int warned;          // 1 the warning must come, 0 it must not, -1 either
+  int warned;  // 1 the warning must come, 0 it must not, -1 either
 };
 
 core::DataState Prepare(const Case& c) {
@@ -91,10 +95,13 @@ core::DataState Prepare(const Case& c) {
   } else if (!region.empty()) {
     std::vector<std::string> parts(1);
     for (char ch : region) {
-      if (ch == ',') parts.emplace_back();
-      else parts.back().push_back(ch);
+      if (ch == ',')
+        parts.emplace_back();
+      else
+        parts.back().push_back(ch);
     }
-    box.text21 = parts.at(0), box.text22 = parts.at(1), box.text23 = parts.at(2), box.text24 = parts.at(3);
+    box.text21 = parts.at(0), box.text22 = parts.at(1), box.text23 = parts.at(2),
+    box.text24 = parts.at(3);
   }
   if (*c.nx) box.text25 = c.nx;
   if (*c.ny) box.text26 = c.ny;
@@ -150,8 +157,9 @@ void CheckCase(const Case& c) {
     engine.r = gridding::RingSearches(engine.s, 2, layout);
     if (!engine.r.complete) engine.shown.push_back(core::Msg::RegionInvalid);
     gridding::Heights(engine.s);
-    ExpectSame(literal, engine,
-               std::string(c.name) + (layout == gridding::CellLayout::Dense ? ", dense" : ", sparse"));
+    ExpectSame(
+        literal, engine,
+        std::string(c.name) + (layout == gridding::CellLayout::Dense ? ", dense" : ", sparse"));
   }
 }
 
@@ -207,7 +215,8 @@ TEST(Engine, SameTablesOnDegenerateGeometry) {
       {"duplicates", kNXyz, NXyzText(dup), "", "", "", -1},
       {"duplicates, whole region", kNXyz, NXyzText(dup), "all", "12", "9", -1},
       {"collinear, diagonal", kNXyz, NXyzText(diagonal), "all", "10", "10", 1},
-      {"collinear, horizontal (no area tolerance)", kNXyz, NXyzText(horizontal), "0,0,100,10", "10", "4", 1},
+      {"collinear, horizontal (no area tolerance)", kNXyz, NXyzText(horizontal), "0,0,100,10", "10",
+       "4", 1},
       {"collinear, vertical", kNXyz, NXyzText(vertical), "0,0,10,100", "3", "12", 1},
   };
   for (const Case& c : cases) CheckCase(c);
@@ -216,7 +225,8 @@ TEST(Engine, SameTablesOnDegenerateGeometry) {
 // `n` points of which all but `others` (uniform in 0..100, at random places
 // in the list) lie at the given places, taken in turn or at random; each
 // with its own z.
-std::vector<Pt> Repeated(int n, int others, const std::vector<Pt>& places, bool inTurn, uint64_t seed) {
+std::vector<Pt> Repeated(int n, int others, const std::vector<Pt>& places, bool inTurn,
+                         uint64_t seed) {
   std::mt19937_64 rng(seed);
   std::vector<Pt> spread = Uniform(others, 0, 100, seed + 1);
   std::vector<Pt> pts;
@@ -224,18 +234,22 @@ std::vector<Pt> Repeated(int n, int others, const std::vector<Pt>& places, bool 
     const Pt& at = places[inTurn ? static_cast<size_t>(k) % places.size() : rng() % places.size()];
     pts.push_back({at.x, at.y, at.z + Unit(rng)});
   }
-  for (const Pt& p : spread) pts.insert(pts.begin() + static_cast<std::ptrdiff_t>(rng() % (pts.size() + 1)), p);
+  for (const Pt& p : spread)
+    pts.insert(pts.begin() + static_cast<std::ptrdiff_t>(rng() % (pts.size() + 1)), p);
   return pts;
 }
 
 TEST(Engine, SameTablesWhenMostPointsRepeatOnePlace) {
   const auto one = NXyzText(Repeated(4000, 30, {{50.25, 49.75, 3}}, true, 7));
-  const auto onNode = NXyzText(Repeated(3000, 20, {{50, 50, 1}}, true, 8));  // node (11, 11) of 0..100 by 20
+  const auto onNode =
+      NXyzText(Repeated(3000, 20, {{50, 50, 1}}, true, 8));  // node (11, 11) of 0..100 by 20
   const auto twoInTurn = NXyzText(Repeated(3000, 25, {{30.5, 30.5, 1}, {31.5, 30.5, 2}}, true, 9));
   std::vector<Pt> many;
-  for (int k = 0; k < 60; ++k) many.push_back({3.3 + 1.6 * k, 97 - 1.55 * k + (k % 3), double(k % 5)});
+  for (int k = 0; k < 60; ++k)
+    many.push_back({3.3 + 1.6 * k, 97 - 1.55 * k + (k % 3), double(k % 5)});
   const auto manyPlaces = NXyzText(Repeated(5000, 40, many, false, 10));
-  const auto onLine = NXyzText(Repeated(2000, 0, {{10, 10, 1}, {20, 20, 2}, {30, 30, 3}}, false, 11));
+  const auto onLine =
+      NXyzText(Repeated(2000, 0, {{10, 10, 1}, {20, 20, 2}, {30, 30, 3}}, false, 11));
   const Case cases[] = {
       {"one place, default region", kNXyz, one, "", "", "", -1},
       {"one place, whole region 40 x 40", kNXyz, one, "all", "40", "40", -1},
@@ -264,7 +278,8 @@ TEST(Engine, SameTablesWithFarOutliersAndGridInput) {
   const Case cases[] = {
       {"far outliers", kNXyz, NXyzText(outliers), "0,0,100,100", "20", "20", -1},
       {"far outliers, default region", kNXyz, NXyzText(outliers), "", "", "", -1},
-      {"outliers at the largest doubles", kNXyz, NXyzText(overflowing), "0,0,100,100", "15", "15", -1},
+      {"outliers at the largest doubles", kNXyz, NXyzText(overflowing), "0,0,100,100", "15", "15",
+       -1},
       {"ijz, default region", core::Format::Ijz, ijz, "", "", "", -1},
       {"ijz, whole lattice, finer", core::Format::Ijz, ijz, "all", "45", "31", -1},
       {"ijz, region half beside", core::Format::Ijz, ijz, "20,10,50,40", "16", "16", -1},

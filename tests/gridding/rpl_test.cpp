@@ -127,7 +127,9 @@ TEST(Hight, MeanOfVeryLargeValuesDoesNotOverflow) {
   using gridding::Hight;
   constexpr double kMax = std::numeric_limits<double>::max();
   // A degenerate triangle (D = 0) whose three z values sum beyond the double range.
-  const struct { double z1, z2, z3, mean; } cases[] = {
+  const struct {
+    double z1, z2, z3, mean;
+  } cases[] = {
       {kMax, kMax, kMax, kMax},
       {-kMax, -kMax, -kMax, -kMax},
       {kMax, kMax / 2, 0, kMax / 3 + kMax / 2 / 3},

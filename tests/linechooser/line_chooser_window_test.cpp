@@ -30,8 +30,12 @@ class LineChooserTest : public testing::Test {
     delete window_.data();
     QDir::setCurrent(startFolder_);  // the folder list moves the current folder
   }
-  platform::FolderList* Folders() { return window_->findChild<platform::FolderList*>(QStringLiteral("Dir1")); }
-  platform::FileList* Files() { return window_->findChild<platform::FileList*>(QStringLiteral("File1")); }
+  platform::FolderList* Folders() {
+    return window_->findChild<platform::FolderList*>(QStringLiteral("Dir1"));
+  }
+  platform::FileList* Files() {
+    return window_->findChild<platform::FileList*>(QStringLiteral("File1"));
+  }
   QStringList Listed() {
     QStringList names;
     for (int i = 0; i < Files()->count(); ++i) names << Files()->item(i)->text();
@@ -48,7 +52,8 @@ class LineChooserTest : public testing::Test {
 
 TEST_F(LineChooserTest, ListsTheLineFilesOfTheFolderShown) {
   EXPECT_EQ(window_->windowTitle(), QStringLiteral("IJZ Search"));
-  EXPECT_EQ(window_->findChild<QLineEdit*>(QStringLiteral("Text1"))->text(), QStringLiteral("line*.dat"));
+  EXPECT_EQ(window_->findChild<QLineEdit*>(QStringLiteral("Text1"))->text(),
+            QStringLiteral("line*.dat"));
   EXPECT_EQ(Listed(), (QStringList{QStringLiteral("line1.dat"), QStringLiteral("LINE2.DAT")}));
   EXPECT_EQ(QDir::currentPath(), FromPath(folder_.path()));
 }

@@ -66,7 +66,8 @@ TEST(FolderList, ShowsThePathFromTheRootThenTheSubfolders) {
   ASSERT_EQ(items.size(), parts.size() + 3);
   EXPECT_EQ(items.front(), QStringLiteral("/"));
   EXPECT_EQ(items[parts.size()], parts.back());
-  EXPECT_EQ(items.mid(parts.size() + 1), (QStringList{QStringLiteral("Alpha"), QStringLiteral("beta")}));
+  EXPECT_EQ(items.mid(parts.size() + 1),
+            (QStringList{QStringLiteral("Alpha"), QStringLiteral("beta")}));
 
   // A click on a subfolder opens it; a folder that is not there changes nothing.
   list.itemClicked(list.item(items.size() - 1));

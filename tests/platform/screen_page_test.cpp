@@ -1,5 +1,7 @@
 // The screen picture and the printed page on Qt: pixels where the page puts
 // them, the invert-mode frame, font sizes, and the PDF of a print.
+#include "platform/screen_page.h"
+
 #include <gtest/gtest.h>
 
 #include <QFontInfo>
@@ -10,7 +12,6 @@
 #include "core/data_read.h"
 #include "platform/plot_fonts.h"
 #include "platform/printed_page.h"
-#include "platform/screen_page.h"
 #include "render/colour_scale.h"
 #include "render/plot.h"
 #include "tests/support/fixtures.h"
@@ -23,7 +24,8 @@ const render::ScreenMetrics kScreen{15, 15};
 render::Rgb PixelAt(const QImage& image, double xMm, double yMm, const render::PageLayout& page) {
   const QColor c = image.pixelColor(render::DeviceCoord(xMm, page.pxPerMmX, 1 << 20),
                                     render::DeviceCoord(yMm, page.pxPerMmY, 1 << 20));
-  return {static_cast<uint8_t>(c.red()), static_cast<uint8_t>(c.green()), static_cast<uint8_t>(c.blue())};
+  return {static_cast<uint8_t>(c.red()), static_cast<uint8_t>(c.green()),
+          static_cast<uint8_t>(c.blue())};
 }
 
 core::DataState OnePoint(double z) {
@@ -59,7 +61,7 @@ TEST(ScreenPage, PointsBandsAndFrameWhereThePageSays) {
   const QImage& img = page.image();
   EXPECT_EQ(PixelAt(img, 75, 60, layout), (render::Rgb{255, 0, 0}));
   EXPECT_EQ(PixelAt(img, 75 + 2, 60, layout), (render::Rgb{255, 255, 255}));  // a 3 mm square
-  EXPECT_EQ(PixelAt(img, 20, 60, layout), render::kBlack);                     // the frame
+  EXPECT_EQ(PixelAt(img, 20, 60, layout), render::kBlack);                    // the frame
   EXPECT_EQ(PixelAt(img, 138, 16, layout), render::BandColour(1));
   EXPECT_EQ(PixelAt(img, 138, 104, layout), render::BandColour(25));
 }
@@ -90,15 +92,18 @@ TEST(ScreenPage, RegionFrameDrawnTwiceIsGone) {
 
 TEST(PlotFonts, DesignFacesFindTheIpaFontsAtTheRequestedSize) {
   const QImage device = ScreenImage(8, 8, kScreen);
-  const struct { const char* face; const char* family; } cases[] = {
-      {"ＭＳ Ｐ明朝", "IPAPMincho"}, {"ＭＳ Ｐゴシック", "IPAPGothic"}};
+  const struct {
+    const char* face;
+    const char* family;
+  } cases[] = {{"ＭＳ Ｐ明朝", "IPAPMincho"}, {"ＭＳ Ｐゴシック", "IPAPGothic"}};
   for (const auto& c : cases) {
     render::Font f;
     f.face = c.face;
     f.height = 75;
     f.width = 50;
     const QFont q = ToQFont(f, &device);
-    EXPECT_EQ(QFontInfo(q).family().toStdString().rfind(c.family, 0), 0u) << QFontInfo(q).family().toStdString();
+    EXPECT_EQ(QFontInfo(q).family().toStdString().rfind(c.family, 0), 0u)
+        << QFontInfo(q).family().toStdString();
     const QFontMetricsF fm(q, const_cast<QImage*>(&device));
     EXPECT_NEAR(fm.height(), 75, 2) << c.face;
     EXPECT_NEAR(fm.averageCharWidth(), 50, 3) << c.face;
@@ -127,7 +132,8 @@ TEST(PrintedPage, SixHundredDpiPdfOfOnePage) {
   EXPECT_EQ(bytes.substr(0, 5), "%PDF-");
   // "/Type /Page" objects, not the "/Type /Pages" tree.
   size_t pages = 0;
-  for (size_t at = bytes.find("/Type /Page"); at != std::string::npos; at = bytes.find("/Type /Page", at + 1))
+  for (size_t at = bytes.find("/Type /Page"); at != std::string::npos;
+       at = bytes.find("/Type /Page", at + 1))
     if (bytes.compare(at, 12, "/Type /Pages") != 0) ++pages;
   EXPECT_EQ(pages, 1u);
 }

@@ -1,12 +1,13 @@
 // Polylines cut to a target's coordinate square along their own lines, and
 // the metafile's overlay segment with a far end (it used to be clamped end
 // by end, turning the segment).
+#include "render/clip.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
 
-#include "render/clip.h"
 #include "render/metafile_target.h"
 #include "tests/render/wmf_reader.h"
 
@@ -34,7 +35,12 @@ TEST(ClipPolyline, SegmentsKeepTheirLineInsideTheSquare) {
       {"end not a number", {0, 0}, {nan, 10}, false, {}, {}},
       {"end infinite", {0, 0}, {inf, 10}, false, {}, {}},
       {"ends near the largest doubles", {-1.5e308, 0}, {1.5e308, 0}, true, {-100, 0}, {100, 0}},
-      {"steep, far", {10, 10}, {10 + 1e-3, 1e12}, true, {10, 10}, {10 + 1e-3 * 90 / (1e12 - 10), 100}},
+      {"steep, far",
+       {10, 10},
+       {10 + 1e-3, 1e12},
+       true,
+       {10, 10},
+       {10 + 1e-3 * 90 / (1e12 - 10), 100}},
   };
   for (const auto& c : cases) {
     const DevicePoint line[] = {c.a, c.b};

@@ -11,10 +11,13 @@ namespace render {
 namespace {
 
 TEST(Scl, FramesAndSizeFactorOfEverySize) {
-  const struct { PlotSize size; double right, bottom, factor; const char* caption; } cases[] = {
-      {PlotSize::A, 150, 135, 130.0 / 110, "サイズ Ａ"},
-      {PlotSize::B, 140, 125, 120.0 / 110, "サイズ Ｂ"},
-      {PlotSize::C, 130, 115, 1, "サイズ Ｃ"}};
+  const struct {
+    PlotSize size;
+    double right, bottom, factor;
+    const char* caption;
+  } cases[] = {{PlotSize::A, 150, 135, 130.0 / 110, "サイズ Ａ"},
+               {PlotSize::B, 140, 125, 120.0 / 110, "サイズ Ｂ"},
+               {PlotSize::C, 130, 115, 1, "サイズ Ｃ"}};
   for (const auto& c : cases) {
     const PageLayout p = Scl(c.size, ScreenMetrics{15, 15});
     EXPECT_EQ(p.plotLeft, 20);
@@ -73,9 +76,14 @@ TEST(PrnScl, SixHundredDotsPerInchPrinter) {
 
 TEST(PlotFont, NumbersAndLabelsInDeviceUnits) {
   const ScreenMetrics screen{15, 15};
-  const struct { PageLayout page; int numW, numH, labW, labH; double textH; } cases[] = {
+  const struct {
+    PageLayout page;
+    int numW, numH, labW, labH;
+    double textH;
+  } cases[] = {
       {Scl(PlotSize::C, screen), 6, 9, 12, 18, 9 / 3.779527333333333},
-      {Scl(PlotSize::A, screen), 7, 11, 14, 21, 6 * 1.5 * static_cast<float>(130.0 / 110) / 3.779527333333333},
+      {Scl(PlotSize::A, screen), 7, 11, 14, 21,
+       6 * 1.5 * static_cast<float>(130.0 / 110) / 3.779527333333333},
       {MetaScl(screen), 90, 135, 180, 270, 6 * 1.5 * 15 / 56.69291},
   };
   for (const auto& c : cases) {
@@ -96,15 +104,15 @@ TEST(PlotFont, NumbersAndLabelsInDeviceUnits) {
 }
 
 TEST(ColourScale, TheTwentyFiveBandColours) {
-  const Rgb bands[25] = {
-      {255, 0, 0},   {255, 32, 0},  {255, 64, 0},  {255, 96, 0},   {255, 128, 0},
-      {255, 159, 0}, {255, 191, 0}, {255, 223, 0}, {255, 255, 0},  {191, 255, 0},
-      {128, 255, 0}, {64, 255, 0},  {0, 255, 0},   {0, 255, 64},   {0, 255, 128},
-      {0, 255, 191}, {0, 255, 255}, {0, 223, 255}, {0, 191, 255},  {0, 159, 255},
-      {0, 128, 255}, {0, 96, 255},  {0, 64, 255},  {0, 32, 255},   {0, 0, 255}};
+  const Rgb bands[25] = {{255, 0, 0},   {255, 32, 0},  {255, 64, 0},  {255, 96, 0},  {255, 128, 0},
+                         {255, 159, 0}, {255, 191, 0}, {255, 223, 0}, {255, 255, 0}, {191, 255, 0},
+                         {128, 255, 0}, {64, 255, 0},  {0, 255, 0},   {0, 255, 64},  {0, 255, 128},
+                         {0, 255, 191}, {0, 255, 255}, {0, 223, 255}, {0, 191, 255}, {0, 159, 255},
+                         {0, 128, 255}, {0, 96, 255},  {0, 64, 255},  {0, 32, 255},  {0, 0, 255}};
   for (int b = 1; b <= 25; ++b) {
     const Rgb c = BandColour(b);
-    EXPECT_EQ(c, bands[b - 1]) << "band " << b << ": " << int(c.r) << "/" << int(c.g) << "/" << int(c.b);
+    EXPECT_EQ(c, bands[b - 1]) << "band " << b << ": " << int(c.r) << "/" << int(c.g) << "/"
+                               << int(c.b);
   }
 }
 
@@ -112,7 +120,10 @@ TEST(ColourScale, PointsOutsideAndOnAFlatScale) {
   core::DataState d;
   d.zBottom = 0;
   d.zTop = 10;
-  const struct { double z; Rgb colour; } cases[] = {
+  const struct {
+    double z;
+    Rgb colour;
+  } cases[] = {
       {11, {255, 0, 0}}, {10, {255, 0, 0}}, {5, {0, 255, 0}}, {0, {0, 0, 255}}, {-1, {0, 0, 255}}};
   for (const auto& c : cases) EXPECT_EQ(PointColour(d, c.z), c.colour) << c.z;
   d.zTop = d.zBottom = 3;  // a flat field: every point pure green
@@ -122,23 +133,35 @@ TEST(ColourScale, PointsOutsideAndOnAFlatScale) {
 
 TEST(AxisMask, StrictBoundsAndLatticeIndices) {
   // 1 is not above 1, so it takes the next row, "##0.0000".
-  const struct { core::Format f; double v; const char* text; } cases[] = {
-      {core::Format::Ijz, 1, "1"},          {core::Format::Ijz, 50, "50"},
-      {core::Format::Xyz, 1, "1.0000"},     {core::Format::NXyz, 50, "50.00"},
-      {core::Format::NXyz, -0.05, "-0.05000"}, {core::Format::NXyz, 0.05, "0.05000"},
-      {core::Format::NXyz, 0, "0.000000"},  {core::Format::NXyz, 1500, "1500"},
-      {core::Format::NXyz, 1000, "1000.0"}, {core::Format::NXyz, 0.01, "0.010000"},
-      {core::Format::NXyz, 100.05, "100.1"}, {core::Format::NXyz, 12.3456, "12.35"},
-      {core::Format::NXyz, 0.5, "0.5000"},  {core::Format::NXyz, -250, "-250.0"}};
-  for (const auto& c : cases)
-    EXPECT_EQ(core::FormatMask(c.v, AxisMask(c.f, c.v)), c.text) << c.v;
+  const struct {
+    core::Format f;
+    double v;
+    const char* text;
+  } cases[] = {{core::Format::Ijz, 1, "1"},
+               {core::Format::Ijz, 50, "50"},
+               {core::Format::Xyz, 1, "1.0000"},
+               {core::Format::NXyz, 50, "50.00"},
+               {core::Format::NXyz, -0.05, "-0.05000"},
+               {core::Format::NXyz, 0.05, "0.05000"},
+               {core::Format::NXyz, 0, "0.000000"},
+               {core::Format::NXyz, 1500, "1500"},
+               {core::Format::NXyz, 1000, "1000.0"},
+               {core::Format::NXyz, 0.01, "0.010000"},
+               {core::Format::NXyz, 100.05, "100.1"},
+               {core::Format::NXyz, 12.3456, "12.35"},
+               {core::Format::NXyz, 0.5, "0.5000"},
+               {core::Format::NXyz, -250, "-250.0"}};
+  for (const auto& c : cases) EXPECT_EQ(core::FormatMask(c.v, AxisMask(c.f, c.v)), c.text) << c.v;
 }
 
 TEST(MeterText, MasksByMagnitudeAndGeneralBelowOneTenth) {
-  const struct { double v; const char* text; } cases[] = {
-      {0.05, "0.05"},      {12345.6, "12346"},  {250, "250.00"},  {1000, "1000.0"},
-      {10, "10.000"},      {1, "1.0000"},       {0.1, "0.10000"}, {-12.5, "-12.500"},
-      {0, "0"},            {123456789, "123456789"}, {1.5e-5, "1.5E-05"}};
+  const struct {
+    double v;
+    const char* text;
+  } cases[] = {{0.05, "0.05"},           {12345.6, "12346"}, {250, "250.00"},
+               {1000, "1000.0"},         {10, "10.000"},     {1, "1.0000"},
+               {0.1, "0.10000"},         {-12.5, "-12.500"}, {0, "0"},
+               {123456789, "123456789"}, {1.5e-5, "1.5E-05"}};
   for (const auto& c : cases) EXPECT_EQ(MeterText(c.v), c.text) << c.v;
 }
 

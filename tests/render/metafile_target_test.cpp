@@ -1,11 +1,12 @@
 // The metafile export recorded through the metafile target: record order,
 // object handles, coordinates in twips, header, and an independent reader.
+#include "render/metafile_target.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 
 #include "core/data_read.h"
-#include "render/metafile_target.h"
 #include "tests/render/wmf_reader.h"
 #include "tests/support/fixtures.h"
 
@@ -16,9 +17,18 @@ using testing_support::ReadWmf;
 using testing_support::WmfView;
 
 enum : uint16_t {
-  kSetBkMode = 0x0102, kSetWindowOrg = 0x020B, kSetWindowExt = 0x020C, kCreatePen = 0x02FA,
-  kCreateBrush = 0x02FC, kCreateFont = 0x02FB, kSelect = 0x012D, kDelete = 0x01F0,
-  kPolygon = 0x0324, kPolyline = 0x0325, kTextOut = 0x0521, kEof = 0
+  kSetBkMode = 0x0102,
+  kSetWindowOrg = 0x020B,
+  kSetWindowExt = 0x020C,
+  kCreatePen = 0x02FA,
+  kCreateBrush = 0x02FC,
+  kCreateFont = 0x02FB,
+  kSelect = 0x012D,
+  kDelete = 0x01F0,
+  kPolygon = 0x0324,
+  kPolyline = 0x0325,
+  kTextOut = 0x0521,
+  kEof = 0
 };
 
 // Fixed pitch on the screen: every byte is the font's screen width wide.
@@ -55,7 +65,8 @@ TEST(RecordMetafile, RecordsInTheOrderOfTheExport) {
   core::LineSet lines;
   lines.nLines = 1;
   lines.lineX2[1] = lines.lineY2[1] = 10;
-  const MetafileExport m = RecordMetafile(ScreenMetrics{15, 15}, TwoPoints(), lines, PlotControls{}, measure);
+  const MetafileExport m =
+      RecordMetafile(ScreenMetrics{15, 15}, TwoPoints(), lines, PlotControls{}, measure);
   const WmfView v = ReadWmf(m.metafile);
   ASSERT_EQ(v.fault, "");
   EXPECT_EQ(v.type, 1);
@@ -65,9 +76,12 @@ TEST(RecordMetafile, RecordsInTheOrderOfTheExport) {
   EXPECT_EQ(v.objects, 2);  // never more than a pen and a brush, or a font and a pen
 
   std::vector<uint16_t> expected = {kSetBkMode, kSetWindowOrg, kSetWindowExt};
-  const std::vector<uint16_t> point = {kCreatePen, kSelect, kCreateBrush, kSelect, kPolygon, kDelete, kDelete};
-  const std::vector<uint16_t> twoTexts = {kCreateFont, kSelect, kCreatePen, kSelect, kTextOut, kTextOut, kDelete, kDelete};
-  const std::vector<uint16_t> oneText = {kCreateFont, kSelect, kCreatePen, kSelect, kTextOut, kDelete, kDelete};
+  const std::vector<uint16_t> point = {kCreatePen, kSelect, kCreateBrush, kSelect,
+                                       kPolygon,   kDelete, kDelete};
+  const std::vector<uint16_t> twoTexts = {kCreateFont, kSelect,  kCreatePen, kSelect,
+                                          kTextOut,    kTextOut, kDelete,    kDelete};
+  const std::vector<uint16_t> oneText = {kCreateFont, kSelect, kCreatePen, kSelect,
+                                         kTextOut,    kDelete, kDelete};
   for (int i = 0; i < 2; ++i) expected.insert(expected.end(), point.begin(), point.end());
   expected.insert(expected.end(), {kCreatePen, kSelect, kPolyline, kDelete});  // frame
   expected.insert(expected.end(), twoTexts.begin(), twoTexts.end());           // XnbDrw
@@ -75,7 +89,8 @@ TEST(RecordMetafile, RecordsInTheOrderOfTheExport) {
   expected.insert(expected.end(), twoTexts.begin(), twoTexts.end());           // YnbDrw
   expected.insert(expected.end(), oneText.begin(), oneText.end());             // YlbDrw
   expected.insert(expected.end(), oneText.begin(), oneText.end());             // ZlbDrw
-  const std::vector<uint16_t> band = {kCreatePen, kSelect, kCreateBrush, kSelect, kPolygon, kDelete, kDelete};
+  const std::vector<uint16_t> band = {kCreatePen, kSelect, kCreateBrush, kSelect,
+                                      kPolygon,   kDelete, kDelete};
   for (int b = 0; b < 25; ++b) expected.insert(expected.end(), band.begin(), band.end());
   expected.insert(expected.end(), twoTexts.begin(), twoTexts.end());  // meter labels, no outline
   expected.insert(expected.end(), {kCreatePen, kSelect, kPolyline, kDelete, kEof});  // overlay line
@@ -106,7 +121,8 @@ TEST(RecordMetafile, RecordsInTheOrderOfTheExport) {
 
 TEST(RecordMetafile, FontsCarryTheRatiosAndTextSitsWhereThePageSays) {
   FixedPitch measure;
-  const MetafileExport m = RecordMetafile(ScreenMetrics{15, 15}, TwoPoints(), core::LineSet{}, PlotControls{}, measure);
+  const MetafileExport m =
+      RecordMetafile(ScreenMetrics{15, 15}, TwoPoints(), core::LineSet{}, PlotControls{}, measure);
   const WmfView v = ReadWmf(m.metafile);
   std::vector<const testing_support::WmfRecordView*> fonts, texts;
   for (const auto& r : v.records) {
@@ -114,10 +130,10 @@ TEST(RecordMetafile, FontsCarryTheRatiosAndTextSitsWhereThePageSays) {
     if (r.function == kTextOut) texts.push_back(&r);
   }
   ASSERT_EQ(fonts.size(), 6u);
-  EXPECT_EQ(fonts[0]->Int(0), 135);  // numbers: 1.5 × 6 × 15 twips high
-  EXPECT_EQ(fonts[0]->Int(1), 90);   // 6 × 15 wide
-  EXPECT_EQ(fonts[1]->Int(0), 270);  // labels
-  EXPECT_EQ(fonts[3]->Int(2), 900);  // y-axis label turned upwards
+  EXPECT_EQ(fonts[0]->Int(0), 135);       // numbers: 1.5 × 6 × 15 twips high
+  EXPECT_EQ(fonts[0]->Int(1), 90);        // 6 × 15 wide
+  EXPECT_EQ(fonts[1]->Int(0), 270);       // labels
+  EXPECT_EQ(fonts[3]->Int(2), 900);       // y-axis label turned upwards
   EXPECT_EQ(fonts[0]->params.at(13), 1);  // character set 1, after weight and three flags
   // "0.000000" centred under the lower-left corner: 8 characters of 6 screen
   // pixels = 48 px = 720 twips wide; y = 135 mm + textH / 2.
@@ -127,14 +143,16 @@ TEST(RecordMetafile, FontsCarryTheRatiosAndTextSitsWhereThePageSays) {
   EXPECT_EQ(count, 8);
   const size_t after = 1 + (count + 1) / 2;
   const double textH = 6 * 1.5 * 15 / 56.69291;
-  EXPECT_EQ(x0.Int(after), static_cast<int16_t>(std::lround((135 + textH / 2) * 56.69291)));  // y first
+  EXPECT_EQ(x0.Int(after),
+            static_cast<int16_t>(std::lround((135 + textH / 2) * 56.69291)));  // y first
   EXPECT_NEAR(x0.Int(after + 1), 1134 - 360, 1);
 }
 
 TEST(RecordMetafile, SizeBOnScreenStillGivesTheFullFrameAndExtent) {
   const PageLayout screenB = Scl(PlotSize::B, ScreenMetrics{15, 15});
   FixedPitch measure;
-  const MetafileExport m = RecordMetafile(ScreenMetrics{15, 15}, TwoPoints(), core::LineSet{}, PlotControls{}, measure);
+  const MetafileExport m =
+      RecordMetafile(ScreenMetrics{15, 15}, TwoPoints(), core::LineSet{}, PlotControls{}, measure);
   EXPECT_EQ(m.page.plotRight, 150);
   EXPECT_EQ(m.page.plotBottom, 135);
   const WmfView v = ReadWmf(m.metafile);
@@ -157,7 +175,8 @@ TEST(RecordMetafile, IndependentReaderReadsTheSamplePlot) {
   ASSERT_EQ(ReadWmf(m.metafile).fault, "");
   testing_support::TempFolder folder;
   for (bool placeable : {false, true}) {
-    const std::vector<uint8_t> bytes = placeable ? WithPlaceableHeader(m.metafile, 9354, 8220, 1440) : m.metafile;
+    const std::vector<uint8_t> bytes =
+        placeable ? WithPlaceableHeader(m.metafile, 9354, 8220, 1440) : m.metafile;
     const std::string wmf = folder.Write("plot.wmf", std::string(bytes.begin(), bytes.end()));
     const std::string svg = folder.path() + "/plot.svg";
     ASSERT_EQ(testing_support::Wmf2Svg(wmf, svg), "");
@@ -165,10 +184,14 @@ TEST(RecordMetafile, IndependentReaderReadsTheSamplePlot) {
     for (const char* text : {"x-axis", "y-axis", "Bottom", "Top", "Bottom =", "99.80"})
       EXPECT_NE(out.find(text), std::string::npos) << text;
     size_t polygons = 0;
-    for (size_t at = out.find("<polygon"); at != std::string::npos; at = out.find("<polygon", at + 1)) ++polygons;
+    for (size_t at = out.find("<polygon"); at != std::string::npos;
+         at = out.find("<polygon", at + 1))
+      ++polygons;
     EXPECT_EQ(polygons, 400u + 25u);
     size_t polylines = 0;
-    for (size_t at = out.find("<polyline"); at != std::string::npos; at = out.find("<polyline", at + 1)) ++polylines;
+    for (size_t at = out.find("<polyline"); at != std::string::npos;
+         at = out.find("<polyline", at + 1))
+      ++polylines;
     EXPECT_EQ(polylines, 1u + static_cast<size_t>(lines.nLines));
   }
 }

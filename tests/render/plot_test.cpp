@@ -1,10 +1,11 @@
 // Positions of the plot's boxes, lines and texts as a recording target sees
 // them, on the screen, metafile and printer pages.
+#include "render/plot.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-#include "render/plot.h"
 #include "tests/render/recording_target.h"
 
 namespace render {
@@ -32,8 +33,8 @@ TEST(PntDrw, SideCappedAtThreeAndBoundsIncluded) {
   const PageLayout page = Scl(PlotSize::A, kScreen);
   // 100 points with point size 5: 6.5 mm, capped to 3.
   core::DataState d = Square(100, 0, 100);
-  d.xData[1] = 0, d.yData[1] = 0;           // on the lower-left corner: drawn
-  d.xData[2] = 100, d.yData[2] = 100;       // on the upper-right corner: drawn
+  d.xData[1] = 0, d.yData[1] = 0;             // on the lower-left corner: drawn
+  d.xData[2] = 100, d.yData[2] = 100;         // on the upper-right corner: drawn
   d.xData[3] = 100.0000001, d.yData[3] = 50;  // just outside: not drawn
   for (int i = 4; i <= 100; ++i) d.xData[i] = -1;
   RecordingTarget t(page);
@@ -102,7 +103,8 @@ TEST(PntDrw, ZeroWidthAxisRangePutsPointsInTheMiddle) {
     lines.nLines = 1;
     lines.lineX1[1] = 0, lines.lineY1[1] = 0, lines.lineX2[1] = 10, lines.lineY2[1] = 10;
     LinDrw(page, d, lines, t);
-    const double midX = (page.plotLeft + page.plotRight) / 2, midY = (page.plotTop + page.plotBottom) / 2;
+    const double midX = (page.plotLeft + page.plotRight) / 2,
+                 midY = (page.plotTop + page.plotBottom) / 2;
     int seen = 0;
     for (const Call& c : t.calls) {
       for (const PagePoint& p : c.points) {
@@ -156,9 +158,13 @@ TEST(RGBht, BandsOutlineAndAutomaticLabelsOnTheScreen) {
 }
 
 TEST(RGBht, TargetsDifferInBarPositionPensAndOutline) {
-  const struct { PageLayout page; double barLeft; int bandPen; size_t outlines; int textPen; } cases[] = {
-      {MetaScl(kScreen), 154, 8, 0, 1},
-      {PrnScl(kScreen, 2.4, 2.4), 186, 2, 1, 2}};
+  const struct {
+    PageLayout page;
+    double barLeft;
+    int bandPen;
+    size_t outlines;
+    int textPen;
+  } cases[] = {{MetaScl(kScreen), 154, 8, 0, 1}, {PrnScl(kScreen, 2.4, 2.4), 186, 2, 1, 2}};
   for (const auto& c : cases) {
     core::DataState d = Square(3, 0, 1);
     d.zBottom = 250;
@@ -275,8 +281,10 @@ TEST(ijFrmDrw, ReversedBoxesGiveTheSameFrame) {
 
 TEST(Header, AlignmentSizeAndFace) {
   const PageLayout page = PrnScl(kScreen, 2.4, 2.4);
-  const struct { HeaderAlign align; double right; } cases[] = {
-      {HeaderAlign::Left, 0}, {HeaderAlign::Centre, 0}, {HeaderAlign::Right, 200}};
+  const struct {
+    HeaderAlign align;
+    double right;
+  } cases[] = {{HeaderAlign::Left, 0}, {HeaderAlign::Centre, 0}, {HeaderAlign::Right, 200}};
   for (const auto& c : cases) {
     PlotControls ctl;
     ctl.headerText = "Field 7";

@@ -13,14 +13,24 @@ namespace testing_support {
 
 struct Call {
   enum Kind {
-    SelectPen, ReleasePen, SelectBrush, ReleaseBrush, SelectFont, ReleaseFont,
-    Polyline, Polygon, FillBox, InvertRectangle, TextOut
+    SelectPen,
+    ReleasePen,
+    SelectBrush,
+    ReleaseBrush,
+    SelectFont,
+    ReleaseFont,
+    Polyline,
+    Polygon,
+    FillBox,
+    InvertRectangle,
+    TextOut
   } kind;
   render::Pen pen{};
   render::Rgb colour{};
   render::Font font{};
-  std::vector<render::PagePoint> points{};  // Polyline, Polygon; FillBox and InvertRectangle: 2 corners
-  std::string text{};                     // TextOut at points[0]
+  std::vector<render::PagePoint>
+      points{};        // Polyline, Polygon; FillBox and InvertRectangle: 2 corners
+  std::string text{};  // TextOut at points[0]
 };
 
 class RecordingTarget : public render::Target {
@@ -62,7 +72,8 @@ class RecordingTarget : public render::Target {
   render::TextSize TextExtent(const std::string& text) override {
     if (fonts_.empty()) return {};
     const render::Font& f = fonts_.back();
-    return {static_cast<double>(text.size()) * f.width / page_.unitPerMmX, f.height / page_.unitPerMmY};
+    return {static_cast<double>(text.size()) * f.width / page_.unitPerMmX,
+            f.height / page_.unitPerMmY};
   }
 
   std::vector<Call> calls;

@@ -11,10 +11,12 @@
 namespace testing_support {
 
 struct WmfRecordView {
-  uint32_t words = 0;      // record size in words, size and function included
+  uint32_t words = 0;  // record size in words, size and function included
   uint16_t function = 0;
   std::vector<uint8_t> params;
-  uint16_t Word(size_t i) const { return static_cast<uint16_t>(params.at(2 * i) | (params.at(2 * i + 1) << 8)); }
+  uint16_t Word(size_t i) const {
+    return static_cast<uint16_t>(params.at(2 * i) | (params.at(2 * i + 1) << 8));
+  }
   int16_t Int(size_t i) const { return static_cast<int16_t>(Word(i)); }
 };
 

@@ -1,8 +1,5 @@
 #include "render/wmf.h"
 
-#include "tests/render/wmf_reader.h"
-#include "tests/support/fixtures.h"
-
 #include <gtest/gtest.h>
 #include <iconv.h>
 
@@ -12,6 +9,9 @@
 #include <cstdlib>
 #include <limits>
 #include <stdexcept>
+
+#include "tests/render/wmf_reader.h"
+#include "tests/support/fixtures.h"
 
 namespace {
 
@@ -53,8 +53,8 @@ std::vector<testing_support::WmfRecordView> Body(WmfRecorder& rec) {
 
 TEST(WmfRecorder, EmptyMetafileIsHeaderAndEndRecord) {
   WmfRecorder rec;
-  const std::vector<uint8_t> expected = {1, 0, 9, 0, 0, 3, 12, 0, 0, 0, 0, 0, 3, 0, 0, 0, 0, 0,
-                                         3, 0, 0, 0, 0, 0};
+  const std::vector<uint8_t> expected = {1, 0, 9, 0, 0, 3, 12, 0, 0, 0, 0, 0,
+                                         3, 0, 0, 0, 0, 0, 3,  0, 0, 0, 0, 0};
   EXPECT_EQ(rec.Finish(), expected);
 }
 
@@ -66,17 +66,47 @@ TEST(WmfRecorder, EachCallRecordsItsLayout) {
     uint16_t function;
     std::vector<uint16_t> params;
   } cases[] = {
-      {"pen", [](WmfRecorder& r) { r.CreatePen(0, 16, {0x11, 0x22, 0x33}); }, 0x02FA, {0, 16, 0, 0x2211, 0x0033}},
-      {"brush", [](WmfRecorder& r) { r.CreateBrush({0x11, 0x22, 0x33}); }, 0x02FC, {0, 0x2211, 0x0033, 0}},
+      {"pen",
+       [](WmfRecorder& r) {
+         r.CreatePen(0, 16, {0x11, 0x22, 0x33});
+       },
+       0x02FA,
+       {0, 16, 0, 0x2211, 0x0033}},
+      {"brush",
+       [](WmfRecorder& r) {
+         r.CreateBrush({0x11, 0x22, 0x33});
+       },
+       0x02FC,
+       {0, 0x2211, 0x0033, 0}},
       {"bk mode", [](WmfRecorder& r) { r.SetBkMode(render::kBkTransparent); }, 0x0102, {1}},
-      {"window org, y first", [](WmfRecorder& r) { r.SetWindowOrg(10, -20); }, 0x020B, {0xFFEC, 10}},
-      {"window ext, y first", [](WmfRecorder& r) { r.SetWindowExt(9354, 8220); }, 0x020C, {8220, 9354}},
-      {"polygon", [](WmfRecorder& r) { r.Polygon({{1, 2}, {3, 4}, {5, 6}, {7, -8}}); }, 0x0324,
+      {"window org, y first",
+       [](WmfRecorder& r) { r.SetWindowOrg(10, -20); },
+       0x020B,
+       {0xFFEC, 10}},
+      {"window ext, y first",
+       [](WmfRecorder& r) { r.SetWindowExt(9354, 8220); },
+       0x020C,
+       {8220, 9354}},
+      {"polygon",
+       [](WmfRecorder& r) {
+         r.Polygon({{1, 2}, {3, 4}, {5, 6}, {7, -8}});
+       },
+       0x0324,
        {4, 1, 2, 3, 4, 5, 6, 7, 0xFFF8}},
-      {"polyline", [](WmfRecorder& r) { r.Polyline({{100, 200}, {300, 400}}); }, 0x0325, {2, 100, 200, 300, 400}},
-      {"text, odd length padded, y before x", [](WmfRecorder& r) { r.TextOut(100, 200, "Top"); }, 0x0521,
+      {"polyline",
+       [](WmfRecorder& r) {
+         r.Polyline({{100, 200}, {300, 400}});
+       },
+       0x0325,
+       {2, 100, 200, 300, 400}},
+      {"text, odd length padded, y before x",
+       [](WmfRecorder& r) { r.TextOut(100, 200, "Top"); },
+       0x0521,
        {3, 'T' | ('o' << 8), 'p', 200, 100}},
-      {"text, even length", [](WmfRecorder& r) { r.TextOut(1, 2, "ab"); }, 0x0521, {2, 'a' | ('b' << 8), 2, 1}},
+      {"text, even length",
+       [](WmfRecorder& r) { r.TextOut(1, 2, "ab"); },
+       0x0521,
+       {2, 'a' | ('b' << 8), 2, 1}},
       {"text, empty", [](WmfRecorder& r) { r.TextOut(1, 2, ""); }, 0x0521, {0, 2, 1}},
   };
   for (const auto& k : cases) {
@@ -108,9 +138,13 @@ TEST(WmfRecorder, FontRecordHoldsFieldsAndShiftJisFace) {
 }
 
 TEST(WmfRecorder, FaceIsCutToItsFieldWithoutSplittingACharacter) {
-  const std::string sjis31 = std::string(29, 'A') + "\x82\x6C";         // exactly 31 bytes
-  const std::string sjis32 = std::string(30, 'A') + "\x82\x6C";         // lead byte would be byte 31
-  const struct { std::string face; int charSet; std::string stored; } cases[] = {
+  const std::string sjis31 = std::string(29, 'A') + "\x82\x6C";  // exactly 31 bytes
+  const std::string sjis32 = std::string(30, 'A') + "\x82\x6C";  // lead byte would be byte 31
+  const struct {
+    std::string face;
+    int charSet;
+    std::string stored;
+  } cases[] = {
       {sjis31, 128, sjis31},
       {sjis32, 128, std::string(30, 'A')},
       {std::string(40, 'x'), 0, std::string(31, 'x')},
@@ -180,7 +214,8 @@ TEST(WmfRecorder, HeaderDescribesTheRecords) {
   rec.Polygon({{1000, 1000}, {1100, 1000}, {1100, 1100}, {1000, 1100}});
   rec.Delete(pen);
   rec.Delete(brush);
-  const int font = rec.CreateFont(9, 6, 0, 500, render::ToShiftJisFaceName("ＭＳ Ｐ明朝"), render::kDefaultCharset);
+  const int font = rec.CreateFont(9, 6, 0, 500, render::ToShiftJisFaceName("ＭＳ Ｐ明朝"),
+                                  render::kDefaultCharset);
   rec.Select(font);
   rec.TextOut(1134, 7767, "x-axis");
   rec.Delete(font);
@@ -199,10 +234,11 @@ TEST(WmfRecorder, HeaderDescribesTheRecords) {
   EXPECT_EQ(v.maxRecord, 28u);  // the font record
   std::vector<uint16_t> functions;
   for (const auto& r : v.records) functions.push_back(r.function);
-  EXPECT_EQ(functions, (std::vector<uint16_t>{0x0102, 0x020B, 0x020C, 0x02FA, 0x02FC, 0x012D, 0x012D, 0x0324,
-                                              0x01F0, 0x01F0, 0x02FB, 0x012D, 0x0521, 0x01F0, 0x0000}));
+  EXPECT_EQ(functions,
+            (std::vector<uint16_t>{0x0102, 0x020B, 0x020C, 0x02FA, 0x02FC, 0x012D, 0x012D, 0x0324,
+                                   0x01F0, 0x01F0, 0x02FB, 0x012D, 0x0521, 0x01F0, 0x0000}));
   EXPECT_EQ(Words(v.records[11]), std::vector<uint16_t>{0});  // the font took slot 0
-  EXPECT_EQ(rec.Finish(), bytes);  // finishing again changes nothing
+  EXPECT_EQ(rec.Finish(), bytes);                             // finishing again changes nothing
 }
 
 TEST(WmfRecorder, IntArgumentsAreClampedToSixteenBits) {
@@ -228,17 +264,29 @@ TEST(WmfRecorder, IntArgumentsAreClampedToSixteenBits) {
 }
 
 TEST(WmfCoord, RoundsHalfEvenAndClampsEveryDouble) {
-  const struct { double in; int16_t out; } cases[] = {
-      {2.5, 2}, {3.5, 4}, {-2.5, -2}, {9354.0, 9354}, {1133.8582, 1134}, {32767.4, 32767}, {32767.6, 32767},
-      {-32768.6, -32768}, {1e300, 32767}, {-1e300, -32768},
-      {std::numeric_limits<double>::infinity(), 32767}, {-std::numeric_limits<double>::infinity(), -32768},
-      {std::numeric_limits<double>::quiet_NaN(), 0}};
+  const struct {
+    double in;
+    int16_t out;
+  } cases[] = {{2.5, 2},
+               {3.5, 4},
+               {-2.5, -2},
+               {9354.0, 9354},
+               {1133.8582, 1134},
+               {32767.4, 32767},
+               {32767.6, 32767},
+               {-32768.6, -32768},
+               {1e300, 32767},
+               {-1e300, -32768},
+               {std::numeric_limits<double>::infinity(), 32767},
+               {-std::numeric_limits<double>::infinity(), -32768},
+               {std::numeric_limits<double>::quiet_NaN(), 0}};
   for (const auto& c : cases) EXPECT_EQ(render::WmfCoord(c.in), c.out) << c.in;
 }
 
 TEST(WmfRecorder, OverlongPointListsAndTexts) {
   std::vector<WmfPoint> pts(70000);
-  for (size_t i = 0; i < pts.size(); ++i) pts[i] = {static_cast<int16_t>(i % 30000), static_cast<int16_t>(i / 30000)};
+  for (size_t i = 0; i < pts.size(); ++i)
+    pts[i] = {static_cast<int16_t>(i % 30000), static_cast<int16_t>(i / 30000)};
   WmfRecorder rec;
   rec.Polyline(pts);
   rec.Polyline({});
@@ -261,7 +309,8 @@ TEST(WmfRecorder, OverlongPointListsAndTexts) {
 }
 
 TEST(MfPictRecord, FourLittleEndianFields) {
-  const std::vector<uint8_t> expected = {8, 0, 0, 0, 0x8A, 0x24, 0, 0, 0x1C, 0x20, 0, 0, 0, 0, 0, 0};
+  const std::vector<uint8_t> expected = {8,    0,    0, 0, 0x8A, 0x24, 0, 0,
+                                         0x1C, 0x20, 0, 0, 0,    0,    0, 0};
   EXPECT_EQ(render::MfPictRecord(render::kMmAnisotropic, 9354, 8220), expected);
   EXPECT_EQ(render::MfPictRecord(-1, 0, 0)[3], 0xFF);
 }
@@ -272,8 +321,8 @@ TEST(WithPlaceableHeader, KeyBoxAndChecksumBeforeTheMetafile) {
   const std::vector<uint8_t> out = render::WithPlaceableHeader(wmf, 9354, 8220, 1440);
   ASSERT_EQ(out.size(), 22 + wmf.size());
   const std::vector<uint8_t> head(out.begin(), out.begin() + 20);
-  EXPECT_EQ(head, (std::vector<uint8_t>{0xD7, 0xCD, 0xC6, 0x9A, 0, 0, 0, 0, 0, 0, 0x8A, 0x24, 0x1C, 0x20,
-                                        0xA0, 0x05, 0, 0, 0, 0}));
+  EXPECT_EQ(head, (std::vector<uint8_t>{0xD7, 0xCD, 0xC6, 0x9A, 0,    0,    0, 0, 0, 0,
+                                        0x8A, 0x24, 0x1C, 0x20, 0xA0, 0x05, 0, 0, 0, 0}));
   // Checksum: XOR of the ten words above.
   const uint16_t sum = 0xCDD7 ^ 0x9AC6 ^ 0x248A ^ 0x201C ^ 0x05A0;
   EXPECT_EQ(out[20] | (out[21] << 8), sum);
@@ -331,7 +380,7 @@ TEST(WmfRecorder, IndependentReaderRendersIt) {
   EXPECT_NE(out.find("<polyline"), std::string::npos) << out;
   EXPECT_NE(out.find("x-axis"), std::string::npos) << out;
   EXPECT_NE(out.find("y-axis"), std::string::npos) << out;
-  EXPECT_NE(out.find("fill:red"), std::string::npos) << out;          // the brush colour
+  EXPECT_NE(out.find("fill:red"), std::string::npos) << out;                   // the brush colour
   EXPECT_NE(out.find("matrix(0.000000 -1.000000"), std::string::npos) << out;  // escapement 900
 }
 

@@ -8,7 +8,9 @@
 
 namespace testing_support {
 
-std::string FixturePath(const std::string& name) { return std::string(ZENTU_FIXTURES) + "/" + name; }
+std::string FixturePath(const std::string& name) {
+  return std::string(ZENTU_FIXTURES) + "/" + name;
+}
 std::string SamplePath(const std::string& name) { return std::string(ZENTU_SAMPLES) + "/" + name; }
 
 TempFolder::TempFolder() {

@@ -2,6 +2,8 @@
 // window and every message it can show; it opens from the program's folder
 // in the viewer; the web page goes to the desktop; quitting closes every
 // window.
+#include "platform/help.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -10,7 +12,6 @@
 #include <filesystem>
 
 #include "app/program.h"
-#include "platform/help.h"
 #include "platform/text.h"
 #include "tests/ui/main_window_fixture.h"
 
@@ -30,7 +31,8 @@ QString HelpText() {
 }
 
 bool IsDesignName(const QString& name) {
-  for (const char* kind : {"Label", "Combo", "Command", "Text", "Drive1", "Dir1", "File1", "Picture1"})
+  for (const char* kind :
+       {"Label", "Combo", "Command", "Text", "Drive1", "Dir1", "File1", "Picture1"})
     if (name.startsWith(QString::fromLatin1(kind))) return true;
   return false;
 }
@@ -60,7 +62,8 @@ TEST(Help, NamesEveryControlOfTheMainWindowWithItsCaption) {
     }
   }
   EXPECT_GE(controls, 58);
-  for (const char* other : {"描画中", "変換", "変換中", "再印刷", "計算中", "サイズ Ｂ", "サイズ Ｃ"})
+  for (const char* other :
+       {"描画中", "変換", "変換中", "再印刷", "計算中", "サイズ Ｂ", "サイズ Ｃ"})
     EXPECT_TRUE(help.contains(FromUtf8(other))) << other;
   // The output name of a name without a dot.
   EXPECT_TRUE(help.contains(FromUtf8("名前の最後に「#」を付けます")));

@@ -54,7 +54,8 @@ TEST(MainWindowExports, TheDesktopClipboardGetsAMetafileThatPlaysElsewhereAndThe
   const std::string played = ReadFile(svg);
   EXPECT_EQ(Count(played, "<polygon"), 400u + 25u);
   EXPECT_GE(Count(played, "<polyline"), 2u);
-  for (const char* text : {"x-axis", "y-axis", "Bottom ="}) EXPECT_NE(played.find(text), std::string::npos) << text;
+  for (const char* text : {"x-axis", "y-axis", "Bottom ="})
+    EXPECT_NE(played.find(text), std::string::npos) << text;
 
   // The same plot as SVG (the metafile's page in twips) and as a picture.
   const QByteArray ours = held->data(QStringLiteral("image/svg+xml"));
@@ -99,7 +100,8 @@ TEST(MainWindowExports, BitMapCopiesThePageWithoutTheFrameAndTheScreenKeepsIt) {
   // plot inside the frame is the same in both.
   const QPoint corner = PixelOf(frame.frameX1, frame.frameY1);
   EXPECT_NE(copied.pixelColor(corner), shown.pixelColor(corner));
-  const QPoint inside = PixelOf((frame.frameX1 + frame.frameX2) / 2, (frame.frameY1 + frame.frameY2) / 2);
+  const QPoint inside =
+      PixelOf((frame.frameX1 + frame.frameX2) / 2, (frame.frameY1 + frame.frameY2) / 2);
   EXPECT_EQ(copied.pixelColor(inside), shown.pixelColor(inside));
   EXPECT_EQ(picture->grab().toImage(), shown);  // the frame is back on the screen
   EXPECT_EQ(w.state().frame.frameX2, frame.frameX2);
@@ -152,7 +154,7 @@ TEST(MainWindowExports, TheFolderListGrowsOnALeftPressAndShrinksOnARightPress) {
   EXPECT_EQ(designHeight, 132);  // 1980 twips at 15 twips a pixel
   EXPECT_GT(folders->y(), s.Find<platform::DriveList>("Drive1")->y());  // at its place under Drive1
   Mouse(folders->viewport(), QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, {5, 5});
-  EXPECT_EQ(folders->height(), 356);  // 5340 twips
+  EXPECT_EQ(folders->height(), 356);              // 5340 twips
   EXPECT_EQ(column->children().last(), folders);  // in front of the controls below
   EXPECT_LE(folders->geometry().bottom(), column->height());
   Mouse(folders->viewport(), QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, {5, 5});

@@ -3,14 +3,14 @@
 // the desktop's services.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QMouseEvent>
 #include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 #include "app/main_window.h"
 #include "tests/support/fixtures.h"
@@ -38,8 +38,8 @@ struct Started {
       std::filesystem::copy_file(SamplePath(name), folder.path() + "/" + name);
   }
   app::MainWindow& Start() {
-    window = std::make_unique<app::MainWindow>(folder.path(), report, settings, shared, links, *useClipboard,
-                                               *usePrinter);
+    window = std::make_unique<app::MainWindow>(folder.path(), report, settings, shared, links,
+                                               *useClipboard, *usePrinter);
     return *window;
   }
   template <class W>
@@ -66,7 +66,8 @@ struct Started {
   std::unique_ptr<app::MainWindow> window;
 };
 
-inline void Mouse(QWidget* w, QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons held, QPointF at) {
+inline void Mouse(QWidget* w, QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons held,
+                  QPointF at) {
   QMouseEvent e(type, at, w->mapToGlobal(at), button, held, Qt::NoModifier);
   QApplication::sendEvent(w, &e);
 }

@@ -32,14 +32,16 @@ using testing_support::TempFolder;
 TEST(MainWindowUi, EveryControlCarriesItsDesignName) {
   Started s;
   app::MainWindow& w = s.Start();
-  const char* names[] = {
-      "Label11", "Combo1", "Command6", "Command1", "Command2", "Command3", "Command7", "Command9",
-      "Command5", "Command8", "Command4", "Command10", "Command15", "Command11", "Text11", "Label2",
-      "Command12", "Text12", "Text1", "Label5", "Combo7", "Label7", "Combo8", "Combo9", "Command14",
-      "Command13", "Text13", "Drive1", "Dir1", "File1", "Label15", "Combo3", "Combo4", "Combo5",
-      "Text4", "Picture1", "Label3", "Label4", "Text25", "Text21", "Text23", "Label6", "Text26",
-      "Text22", "Text24", "Label16", "Combo6", "Label18", "Text7", "Text8", "Label17", "Text5",
-      "Text6", "Label1", "Combo2", "Label14", "Text3", "Text2"};
+  const char* names[] = {"Label11",   "Combo1",    "Command6", "Command1", "Command2",  "Command3",
+                         "Command7",  "Command9",  "Command5", "Command8", "Command4",  "Command10",
+                         "Command15", "Command11", "Text11",   "Label2",   "Command12", "Text12",
+                         "Text1",     "Label5",    "Combo7",   "Label7",   "Combo8",    "Combo9",
+                         "Command14", "Command13", "Text13",   "Drive1",   "Dir1",      "File1",
+                         "Label15",   "Combo3",    "Combo4",   "Combo5",   "Text4",     "Picture1",
+                         "Label3",    "Label4",    "Text25",   "Text21",   "Text23",    "Label6",
+                         "Text26",    "Text22",    "Text24",   "Label16",  "Combo6",    "Label18",
+                         "Text7",     "Text8",     "Label17",  "Text5",    "Text6",     "Label1",
+                         "Combo2",    "Label14",   "Text3",    "Text2"};
   for (const char* name : names) {
     QWidget* c = w.findChild<QWidget*>(QString::fromLatin1(name));
     ASSERT_NE(c, nullptr) << name;
@@ -102,7 +104,8 @@ TEST(MainWindowUi, DrawAndConvertGiveTheCommandLineGrid) {
   const std::string grid = ReadFile(s.Path("g01#.dat"));
   EXPECT_EQ(grid.substr(0, 7), "10 10\r\n");
   std::ostringstream out, err;
-  ASSERT_EQ(cli::RunGrid({s.Path("g01.dat"), "-o", s.Path("cli.dat")}, out, err), cli::kOk) << err.str();
+  ASSERT_EQ(cli::RunGrid({s.Path("g01.dat"), "-o", s.Path("cli.dat")}, out, err), cli::kOk)
+      << err.str();
   EXPECT_EQ(grid, ReadFile(s.Path("cli.dat")));
 }
 
@@ -183,10 +186,12 @@ TEST(MainWindowUi, AFileClickNamesTheOutputAndResetsTheWindow) {
 TEST(MainWindowUi, ButtonsForOtherWindowsCallTheirLinks) {
   Started s;
   s.Start();
-  for (const char* b : {"Command10", "Command14", "Command3", "Command4", "Command11", "Command13", "Command2"})
+  for (const char* b :
+       {"Command10", "Command14", "Command3", "Command4", "Command11", "Command13", "Command2"})
     s.Click(b);
-  EXPECT_EQ(s.links.calls, (std::vector<std::string>{"calculation", "chooser", "help", "web",
-                                                     "checker 111 box", "checker 113 box", "quit"}));
+  EXPECT_EQ(s.links.calls,
+            (std::vector<std::string>{"calculation", "chooser", "help", "web", "checker 111 box",
+                                      "checker 113 box", "quit"}));
   EXPECT_EQ(s.shared.checkerCaller, 113);
 }
 
@@ -197,15 +202,18 @@ TEST(MainWindowUi, EscDuringLongWorkStopsItAndOtherInputWaits) {
   bool clicked = false;
   QObject::connect(s.Find<QPushButton>("Command7"), &QPushButton::clicked, [&] { clicked = true; });
   QTimer::singleShot(50, &w, [&] {
-    Mouse(s.Find<QPushButton>("Command7"), QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, {5, 5});
-    Mouse(s.Find<QPushButton>("Command7"), QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, {5, 5});
+    Mouse(s.Find<QPushButton>("Command7"), QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton,
+          {5, 5});
+    Mouse(s.Find<QPushButton>("Command7"), QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton,
+          {5, 5});
     QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
     QApplication::sendEvent(s.Find<QPushButton>("Command1"), &esc);
   });
   bool stoppedInTime = false;
   w.RunLong(
       [&] {
-        for (int k = 0; k < 500 && !watch.stop; ++k) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        for (int k = 0; k < 500 && !watch.stop; ++k)
+          std::this_thread::sleep_for(std::chrono::milliseconds(10));
         stoppedInTime = watch.stop;
       },
       &watch);

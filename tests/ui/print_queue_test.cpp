@@ -47,7 +47,8 @@ std::string AwaitPdf(const std::string& folder) {
   for (int i = 0; i < 600; ++i) {
     for (const auto& e : fs::directory_iterator(folder)) {
       if (e.path().extension() != ".pdf") continue;
-      if (Output("pdfinfo '" + e.path().string() + "' 2>/dev/null").find("Pages:") != std::string::npos)
+      if (Output("pdfinfo '" + e.path().string() + "' 2>/dev/null").find("Pages:") !=
+          std::string::npos)
         return e.path().string();
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
@@ -65,8 +66,10 @@ std::vector<Word> Words(const std::string& pdf) {
   static const std::regex word(
       R"re(<word xMin="([-0-9.]+)" yMin="([-0-9.]+)" xMax="([-0-9.]+)" yMax="([-0-9.]+)">([^<]*)</word>)re");
   std::vector<Word> words;
-  for (auto it = std::sregex_iterator(html.begin(), html.end(), word); it != std::sregex_iterator(); ++it)
-    words.push_back({(*it)[5], std::stod((*it)[1]), std::stod((*it)[2]), std::stod((*it)[3]), std::stod((*it)[4])});
+  for (auto it = std::sregex_iterator(html.begin(), html.end(), word); it != std::sregex_iterator();
+       ++it)
+    words.push_back({(*it)[5], std::stod((*it)[1]), std::stod((*it)[2]), std::stod((*it)[3]),
+                     std::stod((*it)[4])});
   return words;
 }
 
@@ -78,7 +81,8 @@ const Word* Find(const std::vector<Word>& words, const std::string& text) {
 
 TEST(PrintQueue, PrintPutsOneA4PageOfThePlotWithItsHeaderIntoTheDefaultQueue) {
   const std::string folder = QueueFolder();
-  ASSERT_FALSE(folder.empty()) << "no PDF print queue: start one with scripts/cups-pdf.sh (scripts/test.sh does)";
+  ASSERT_FALSE(folder.empty())
+      << "no PDF print queue: start one with scripts/cups-pdf.sh (scripts/test.sh does)";
   for (const auto& e : fs::directory_iterator(folder)) fs::remove(e.path());
 
   Started s;
@@ -111,7 +115,8 @@ TEST(PrintQueue, PrintPutsOneA4PageOfThePlotWithItsHeaderIntoTheDefaultQueue) {
   const Word* xLabel = Find(words, "x-axis");
   ASSERT_NE(xLabel, nullptr);
   EXPECT_GT(xLabel->yMin / kPointsPerMm, 180);
-  EXPECT_NEAR((xLabel->xMin + xLabel->xMax) / 2 / kPointsPerMm, 105, 5);  // under the frame's middle
+  EXPECT_NEAR((xLabel->xMin + xLabel->xMax) / 2 / kPointsPerMm, 105,
+              5);  // under the frame's middle
 
   // The colour map fills the 150 mm frame; the page right of the meter and
   // below the labels is blank.
@@ -146,11 +151,13 @@ TEST(PrintQueue, AQueueThatRefusesAndOneThatIsNotThereAreReported) {
     s.usePrinter = &printer;
     s.Start();
     s.Click("Command1");
-    const QImage shown = s.window->findChild<app::PictureView*>(QStringLiteral("Picture1"))->grab().toImage();
+    const QImage shown =
+        s.window->findChild<app::PictureView*>(QStringLiteral("Picture1"))->grab().toImage();
     s.Click("Command9");
     EXPECT_EQ(s.report.shown, (std::vector{Msg::Greeting, c.shown})) << c.queue;
     EXPECT_EQ(s.Caption("Command9"), FromUtf8("印刷")) << c.queue;
-    EXPECT_EQ(s.window->findChild<app::PictureView*>(QStringLiteral("Picture1"))->grab().toImage(), shown)
+    EXPECT_EQ(s.window->findChild<app::PictureView*>(QStringLiteral("Picture1"))->grab().toImage(),
+              shown)
         << c.queue;
   }
 }

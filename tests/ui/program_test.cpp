@@ -26,7 +26,8 @@ struct Running {
     setenv("XDG_CONFIG_HOME", (folder.path() + "/config").c_str(), 1);
     for (const char* name : {"g01.dat", "line1.dat"})
       std::filesystem::copy_file(SamplePath(name), folder.path() + "/" + name);
-    folder.Write("Zentu1.pth", "/\r\n" + folder.path() + "\r\n*.dat\r\n" + folder.path() + "/g01.dat\r\n");
+    folder.Write("Zentu1.pth",
+                 "/\r\n" + folder.path() + "\r\n*.dat\r\n" + folder.path() + "/g01.dat\r\n");
     program = std::make_unique<app::Program>(folder.path());
   }
   TempFolder folder;
@@ -43,7 +44,8 @@ TEST(Program, TheCalculationWindowTakesTheMainWindowsPlaceAndGivesItBack) {
   for (QWidget* w : QApplication::topLevelWidgets())
     if (w->objectName() == QStringLiteral("Form2") && w->isVisible()) calc = w;
   ASSERT_NE(calc, nullptr);
-  EXPECT_EQ(r.program->PathBox(platform::kCalcB), calc->findChild<QLineEdit*>(QStringLiteral("Text12")));
+  EXPECT_EQ(r.program->PathBox(platform::kCalcB),
+            calc->findChild<QLineEdit*>(QStringLiteral("Text12")));
   calc->findChild<QPushButton*>(QStringLiteral("Command3"))->click();  // 戻る
   EXPECT_FALSE(main.isHidden());
   EXPECT_TRUE(calc->isHidden());
@@ -59,7 +61,8 @@ TEST(Program, TheCheckerOpensOnThePathBoxOfItsCaller) {
   for (QWidget* w : QApplication::topLevelWidgets())
     if (w->objectName() == QStringLiteral("Checker") && w->isVisible()) checker = w;
   ASSERT_NE(checker, nullptr);
-  const QString text = checker->findChild<QPlainTextEdit*>(QStringLiteral("RichTextBox1"))->toPlainText();
+  const QString text =
+      checker->findChild<QPlainTextEdit*>(QStringLiteral("RichTextBox1"))->toPlainText();
   EXPECT_TRUE(text.startsWith(QStringLiteral("400"))) << text.left(20).toStdString();
   checker->close();  // deleted; the next opening makes a new one
   QApplication::processEvents();
@@ -74,7 +77,8 @@ TEST(Program, TheChoosersPickBecomesTheLineFile) {
     if (w->objectName() == QStringLiteral("LineChooser") && w->isVisible()) chooser = w;
   ASSERT_NE(chooser, nullptr);
   r.program->SetLineFile(r.folder.path() + "/line1.dat");
-  EXPECT_EQ(r.program->PathBox(platform::kMainLines)->text(), FromPath(r.folder.path() + "/line1.dat"));
+  EXPECT_EQ(r.program->PathBox(platform::kMainLines)->text(),
+            FromPath(r.folder.path() + "/line1.dat"));
   EXPECT_EQ(r.program->main().state().lines.lineFile, r.folder.path() + "/line1.dat");
 }
 
