@@ -15,6 +15,7 @@
 #include "app/region_mouse.h"
 #include "app/settings_file.h"
 #include "core/numbers.h"
+#include "platform/folder_links.h"
 #include "platform/text.h"
 
 namespace app {
@@ -101,14 +102,9 @@ void MainWindow::Connect() {
           [this](double x, double y) { Handle([&] { Picture1_MouseUp(c_, m_, *this, x, y); }); });
 
   // The browser: a drive shows its folder, a folder its files.
-  connect(Drive1, &platform::DriveList::DriveChanged, this, [this](const QString& root) {
-    if (Dir1->SetPath(Drive1->FolderOn(root))) QDir::setCurrent(Dir1->path());
-  });
-  connect(Dir1, &platform::FolderList::PathChanged, this, [this](const QString& path) {
-    Drive1->RememberFolder(path);
-    File1->SetFolder(path);
-    QDir::setCurrent(path);
-  });
+  // The file list first, so that it follows the folder the link starts at.
+  connect(Dir1, &platform::FolderList::PathChanged, File1, &platform::FileList::SetFolder);
+  platform::LinkFolderLists(*Drive1, *Dir1);
   connect(File1, &platform::FileList::FileClicked, this,
           [this](const QString& name) { File1_Click(name); });
   connect(Dir1, &platform::FolderList::Pressed, this,

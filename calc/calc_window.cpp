@@ -19,6 +19,7 @@
 #include "platform/busy.h"
 #include "platform/design_names.h"
 #include "platform/file_lists.h"
+#include "platform/folder_links.h"
 #include "platform/text.h"
 
 namespace calc {
@@ -209,12 +210,9 @@ void CalcWindow::Connect() {
           [this] { links_.OpenChecker(platform::kCalcC, Text13); });
   connect(Command15, &QPushButton::clicked, this, &CalcWindow::Command15_Click);
   connect(Text1, &QLineEdit::textChanged, this, &CalcWindow::Text1_Change);
-  connect(Drive1, &platform::DriveList::DriveChanged, this,
-          [this](const QString& root) { Dir1->SetPath(Drive1->FolderOn(root)); });
-  connect(Dir1, &platform::FolderList::PathChanged, this, [this](const QString& path) {
-    File1->SetFolder(path);
-    Drive1->RememberFolder(path);
-  });
+  // The file list first, so that it follows the folder the link starts at.
+  connect(Dir1, &platform::FolderList::PathChanged, File1, &platform::FileList::SetFolder);
+  platform::LinkFolderLists(*Drive1, *Dir1);
   connect(File1, &platform::FileList::FileClicked, this, &CalcWindow::File1_Click);
 }
 

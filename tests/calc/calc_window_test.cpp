@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -108,7 +109,16 @@ struct Window {
 
 TEST(CalcWindowUi, ControlsUnderTheirDesignNamesWithTheLoadDefaults) {
   Window t;
+  // The main window has made the program's folder the current folder: the
+  // file list shows it at once (it stayed empty when the folder list did
+  // not move).
+  t.home.Write("c.dat", "2 2\r\n1 2 3 4\r\n");
+  const QString before = QDir::currentPath();
+  QDir::setCurrent(FromPath(t.home.path()));
   calc::CalcWindow& w = t.Open();
+  QDir::setCurrent(before);
+  ASSERT_EQ(t.Get<platform::FileList>("File1")->count(), 1);
+  EXPECT_EQ(t.Get<platform::FileList>("File1")->item(0)->text(), QStringLiteral("c.dat"));
   EXPECT_EQ(w.objectName(), QStringLiteral("Form2"));
   EXPECT_EQ(w.windowTitle(), QString::fromUtf8("Ｃａｌｃｕｌａｔｉｏｎ"));
   for (const char* name :
