@@ -156,29 +156,28 @@ ConvertResult Convert(Controls& c, MainState& m, Host& h) {
     BusyPointer busy(h);
     core::Reporter& report = h.reporter();
     const core::Format format = core::FormatFromIndex(c.combo1);
-    bool memory = WithinMemory([&] {  // C8
-      result.latticeSet =
-          core::DataRead2(format, c.region, m.data, report) == core::LatticeStatus::Ok;
-    });
+    // C8, all of it on the long road: the tables of a large lattice take a
+    // while to allocate, and a large grid to write.
+    bool memory = true;
+    gridding::MshWatch watch;
+    h.RunLong(
+        [&] {
+          memory = WithinMemory([&] {
+            result.latticeSet =
+                core::DataRead2(format, c.region, m.data, report) == core::LatticeStatus::Ok;
+            if (!result.latticeSet) return;
+            result.msh = h.LiteralSchedule() ? gridding::MshLiteral(m.data, report)
+                                             : gridding::Msh(m.data, report, h.Threads(), &watch);
+            result.stopped = result.msh.stopped;
+            if (result.stopped) return;
+            const core::WriteResult written = core::DataWrite(m.data, h.Digits());
+            result.written = written;
+            result.writeStatus = written.status;
+            if (!written) report.Show(core::FailureMessage(written.status));
+          });
+        },
+        &watch);
     result.refusedNoData = !result.latticeSet && m.data.nData < 1;
-    if (memory && result.latticeSet) {
-      gridding::MshWatch watch;
-      h.RunLong(
-          [&] {
-            memory = WithinMemory([&] {
-              result.msh = h.LiteralSchedule() ? gridding::MshLiteral(m.data, report)
-                                               : gridding::Msh(m.data, report, h.Threads(), &watch);
-            });
-          },
-          &watch);
-      result.stopped = memory && result.msh.stopped;
-      if (memory && !result.stopped) {
-        const core::WriteResult written = core::DataWrite(m.data, h.Digits());
-        result.written = written;
-        result.writeStatus = written.status;
-        if (!written) report.Show(core::FailureMessage(written.status));
-      }
-    }
     if (!memory) {
       result.outOfMemory = true;
       m.data.nodes.Release();

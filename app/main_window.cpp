@@ -247,7 +247,7 @@ void MainWindow::RunLong(const std::function<void()>& work, gridding::MshWatch* 
   watch_ = watch;
   qApp->installEventFilter(this);
   Picture1->Freeze();
-  progress_->setRange(0, watch ? 2 * std::max(m_.data.gridNy, 1) : 0);
+  progress_->setRange(0, 0);  // busy, until a count of rows is known
   progress_->setValue(0);
   progress_->show();
 
@@ -255,7 +255,9 @@ void MainWindow::RunLong(const std::function<void()>& work, gridding::MshWatch* 
   QEventLoop loop;
   QTimer tick;
   connect(&tick, &QTimer::timeout, this, [&] {
-    if (watch) progress_->setValue(static_cast<int>(watch->rowsDone.load()));
+    if (!watch || watch->rowsTotal.load() == 0) return;
+    progress_->setRange(0, static_cast<int>(watch->rowsTotal.load()));
+    progress_->setValue(static_cast<int>(watch->rowsDone.load()));
   });
   tick.start(100);
   try {

@@ -261,6 +261,7 @@ int32_t ThreadsFor(int32_t requested) {
 }
 
 MshResult RingSearches(core::DataState& s, int32_t threads, CellLayout layout, MshWatch* watch) {
+  if (watch) watch->rowsTotal = 2 * static_cast<int64_t>(s.gridNy);
   const CellIndex cells(s, threads, layout);
   const int32_t nx = s.gridNx;
   // Per node: the ring after which it was full; kNever when it was not full

@@ -28,6 +28,7 @@ struct [[nodiscard]] MshResult {
 struct MshWatch {
   std::atomic<bool> stop{false};
   std::atomic<int64_t> rowsDone{0};
+  std::atomic<int64_t> rowsTotal{0};  // 2 × gridNy, set when the searches start
 };
 
 // Slots 1..3 of every node set to the empty marker: distance emptyDist and

@@ -170,6 +170,7 @@ TEST(Msh, WatchCountsBothPassesAndAStopEndsWithoutValuesOrMessages) {
   EXPECT_FALSE(gridding::Msh(plain, r, 2).stopped);
   EXPECT_FALSE(done.stopped);
   EXPECT_EQ(watch.rowsDone.load(), 2 * 9);
+  EXPECT_EQ(watch.rowsTotal.load(), 2 * 9);
   for (int32_t j = 1; j <= 9; ++j)
     for (int32_t i = 1; i <= 12; ++i)
       EXPECT_EQ(watched.nodes.Node(i, j).value, plain.nodes.Node(i, j).value);
